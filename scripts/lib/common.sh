@@ -1,0 +1,47 @@
+# Shared by the scripts: installs what is missing (apt, as root or through sudo) and builds.
+set -euo pipefail
+
+RATEPAD_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+RATEPAD_BUILD="${RATEPAD_BUILD:-$RATEPAD_ROOT/build}"
+
+RATEPAD_PACKAGES=(
+    cmake g++ pkg-config ninja-build python3
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-multimedia-dev
+    qt6-httpserver-dev qt6-websockets-dev
+    libplist-dev libplist++-dev libicu-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth imagemagick curl
+)
+
+ratepad_missing_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    echo "${missing[@]:-}"
+}
+
+ratepad_install() {
+    local missing
+    missing=$(ratepad_missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "error: these packages are missing and installing them needs root (or sudo, which is absent): $missing" >&2
+            exit 1
+        fi
+    fi
+    echo "Installing: $missing"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    # shellcheck disable=SC2086
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+ratepad_build() {
+    ratepad_install "${RATEPAD_PACKAGES[@]}"
+    cmake -S "$RATEPAD_ROOT" -B "$RATEPAD_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$RATEPAD_BUILD" -j "$(nproc)"
+}
