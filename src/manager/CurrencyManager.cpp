@@ -1,0 +1,294 @@
+#include "CurrencyManager.h"
+
+#include "ApplicationEvents.h"
+#include "Bundle.h"
+#include "CurrencyPreferences.h"
+#include "NotificationCenter.h"
+#include "UserDefaults.h"
+
+namespace {
+const QString kCurrenciesResource = QStringLiteral("Currencies");
+const QString kMainCurrenciesResource = QStringLiteral("MainCurrencies");
+const QString kMainCurrenciesKey = QStringLiteral("mainCurrencies");
+const QString kExchangeRatesResource = QStringLiteral("ExchangeRates");
+} // namespace
+
+CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
+    : QObject(parent), m_environment(std::move(environment)),
+      m_preferences(std::make_unique<CurrencyPreferences>(m_environment.defaults)) {
+    const QVariantMap catalogue = m_environment.bundle.dictionaryForResource(kCurrenciesResource);
+    for (auto it = catalogue.begin(); it != catalogue.end(); ++it)
+        if (it.value().typeId() == QMetaType::QString)
+            m_knownCurrencies.insert(it.key(), it.value().toString());
+
+    setLocalCurrency(LocalCurrency::fromDictionary(m_preferences->localCurrency().value_or(QVariantMap())));
+    addLabelToCurrency(*m_localCurrency);
+
+    // Stored records keep their stored names and rates.
+    setForeignCurrencies(ForeignCurrency::foreignCurrencyWithDictionaries(
+        m_preferences->foreignCurrencies().value_or(QVariantList())));
+    if (m_foreignCurrencies.isEmpty())
+        rebuildForeignCurrencies(); // automatic updates are still off here, so this starts no lookup
+    const int index = m_preferences->foreignCurrencyIndex();
+    // The manager only ever saves the position of an entry, so an index outside the list means the
+    // list was edited by hand: fall back to the first entry.
+    setForeignCurrency(
+        m_foreignCurrencies.value(index >= 0 && index < m_foreignCurrencies.size() ? index : 0));
+
+    setAutomaticUpdatesEnabled(m_preferences->automaticUpdatesEnabled());
+    setLastUpdate(m_preferences->lastUpdate());
+
+    NotificationCenter& center = m_environment.notificationCenter;
+    center.addObserver(this, UIApplicationDidFinishLaunchingNotification, [this](const Notification&) {
+        m_environment.schedule(this, 0, [this] { update(); });
+    });
+    center.addObserver(this, UIApplicationSignificantTimeChangeNotification,
+                       [this](const Notification&) { update(); });
+    center.addObserver(this, UIApplicationWillTerminateNotification, [this](const Notification&) { save(); });
+    center.addObserver(this, UIApplicationDidReceiveMemoryWarningNotification,
+                       [this](const Notification&) { save(); });
+
+    // Observing its own properties comes last, so that nothing set above rebuilds or updates.
+    connect(this, &CurrencyManager::localCurrencyChanged, this, &CurrencyManager::localCurrencyDidChange);
+    connect(this, &CurrencyManager::automaticUpdatesEnabledChanged, this, &CurrencyManager::update);
+
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(kSaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &CurrencyManager::save);
+    connect(this, &CurrencyManager::localCurrencyChanged, this, &CurrencyManager::scheduleSave);
+    for (auto signal :
+         {&CurrencyManager::foreignCurrencyChanged, &CurrencyManager::foreignCurrenciesChanged,
+          &CurrencyManager::automaticUpdatesEnabledChanged, &CurrencyManager::lastUpdateChanged})
+        connect(this, signal, this, &CurrencyManager::scheduleSave);
+    m_savesChanges = true;
+}
+
+CurrencyManager::~CurrencyManager() {
+    m_environment.notificationCenter.removeObserver(this);
+}
+
+void CurrencyManager::setLocalCurrency(const std::shared_ptr<LocalCurrency>& currency) {
+    if (!currency)
+        return;
+    const std::shared_ptr<LocalCurrency> previous = m_localCurrency;
+    m_localCurrency = currency;
+    watchForChanges(*currency);
+    emit localCurrencyChanged(previous);
+}
+
+void CurrencyManager::setForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency) {
+    m_foreignCurrency = currency;
+    emit foreignCurrencyChanged();
+}
+
+void CurrencyManager::setForeignCurrencies(const ForeignCurrency::List& currencies) {
+    m_foreignCurrencies = currencies;
+    for (const auto& currency : currencies)
+        watchForChanges(*currency);
+    emit foreignCurrenciesChanged();
+}
+
+void CurrencyManager::setAutomaticUpdatesEnabled(bool enabled) {
+    m_automaticUpdatesEnabled = enabled;
+    emit automaticUpdatesEnabledChanged();
+}
+
+void CurrencyManager::setLastUpdate(const QDateTime& date) {
+    m_lastUpdate = date;
+    emit lastUpdateChanged();
+}
+
+void CurrencyManager::save() {
+    m_saveTimer.stop();
+    m_preferences->setLocalCurrency(m_localCurrency->dictionary());
+    QVariantList dictionaries;
+    dictionaries.reserve(m_foreignCurrencies.size());
+    for (const auto& currency : std::as_const(m_foreignCurrencies))
+        dictionaries.append(currency->dictionary());
+    m_preferences->setForeignCurrencies(dictionaries);
+    const qsizetype index = m_foreignCurrencies.indexOf(m_foreignCurrency);
+    m_preferences->setForeignCurrencyIndex(static_cast<int>(std::max<qsizetype>(index, 0)));
+    m_preferences->setAutomaticUpdatesEnabled(m_automaticUpdatesEnabled);
+    m_preferences->setLastUpdate(m_lastUpdate);
+    m_environment.defaults.synchronize();
+}
+
+void CurrencyManager::addForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency) {
+    insertForeignCurrency(currency, m_foreignCurrencies.size());
+}
+
+void CurrencyManager::insertForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency,
+                                            qsizetype index) {
+    if (!currency)
+        return;
+    m_foreignCurrencies.insert(std::clamp<qsizetype>(index, 0, m_foreignCurrencies.size()), currency);
+    watchForChanges(*currency);
+    scheduleSave();
+    addLabelToCurrency(*currency);
+    addRateToCurrency(*currency);
+    if (m_automaticUpdatesEnabled)
+        updateCurrency(currency);
+}
+
+void CurrencyManager::removeForeignCurrencyAtIndex(qsizetype index) {
+    // The list must never become empty: the converter always shows one current currency.
+    if (index < 0 || index >= m_foreignCurrencies.size() || m_foreignCurrencies.size() <= 1)
+        return;
+    m_foreignCurrencies.removeAt(index);
+    scheduleSave();
+    if (!m_foreignCurrencies.contains(m_foreignCurrency))
+        setForeignCurrency(m_foreignCurrencies.first());
+}
+
+void CurrencyManager::rebuildForeignCurrencies() {
+    const QVariantMap exchangeRates = m_environment.bundle.dictionaryForResource(kExchangeRatesResource);
+    const QVariantList mainCurrencies = m_environment.bundle.dictionaryForResource(kMainCurrenciesResource)
+                                            .value(kMainCurrenciesKey)
+                                            .toList();
+    const QString localCode = m_localCurrency->currencyCode();
+
+    ForeignCurrency::List list;
+    if (ForeignCurrency::rateFromValue(exchangeRates.value(localCode))) {
+        for (const QVariant& entry : mainCurrencies) {
+            const QString code = entry.toString();
+            if (entry.typeId() != QMetaType::QString || code == localCode)
+                continue;
+            auto currency = ForeignCurrency::create(code);
+            addLabelToCurrency(*currency);
+            if (m_automaticUpdatesEnabled)
+                updateCurrency(currency); // completes later, when the record is in the list
+            if (const auto rate = startingRate(exchangeRates, code))
+                currency->setRate(rate);
+            list.append(currency);
+        }
+    }
+    if (list.isEmpty()) {
+        // No starting rate for the local currency (or no main list): one record of the local
+        // currency itself, without a rate.
+        auto itself = ForeignCurrency::fromDictionary(m_localCurrency->dictionary());
+        addLabelToCurrency(*itself); // the local record may not have its name yet
+        list.append(itself);
+    }
+    setForeignCurrency(list.first());
+    setForeignCurrencies(list);
+}
+
+void CurrencyManager::addLabelToCurrency(Currency& currency) const {
+    if (!currency.label().isEmpty())
+        return;
+    const QString name = m_knownCurrencies.value(currency.currencyCode());
+    if (!name.isEmpty())
+        currency.setLabel(name);
+}
+
+void CurrencyManager::addRateToCurrency(ForeignCurrency& currency) const {
+    if (currency.rate())
+        return;
+    const QVariantMap exchangeRates = m_environment.bundle.dictionaryForResource(kExchangeRatesResource);
+    if (const auto rate = startingRate(exchangeRates, currency.currencyCode()))
+        currency.setRate(rate);
+}
+
+std::optional<Decimal> CurrencyManager::startingRate(const QVariantMap& exchangeRates,
+                                                     const QString& code) const {
+    const auto local = ForeignCurrency::rateFromValue(exchangeRates.value(m_localCurrency->currencyCode()));
+    const auto value = ForeignCurrency::rateFromValue(exchangeRates.value(code));
+    if (!local || !value)
+        return std::nullopt;
+    const Decimal rate = value->divide(*local, rateRounding());
+    if (rate.isNaN())
+        return std::nullopt; // a zero entry in the table must not become a rate
+    return rate;
+}
+
+void CurrencyManager::localCurrencyDidChange(const std::shared_ptr<LocalCurrency>& previous) {
+    if (!previous || previous->currencyCode() != m_localCurrency->currencyCode())
+        rebuildForeignCurrencies();
+    addLabelToCurrency(*m_localCurrency);
+}
+
+void CurrencyManager::update() {
+    if (!m_automaticUpdatesEnabled)
+        return;
+    const double elapsed = static_cast<double>(m_lastUpdate.msecsTo(m_environment.clock())) / 1000.0;
+    const double remaining = kStalenessSeconds - elapsed;
+    const ForeignCurrency::List currencies = m_foreignCurrencies;
+    if (remaining <= 0) {
+        for (const auto& currency : currencies)
+            updateCurrency(currency);
+        return;
+    }
+    for (const auto& currency : currencies)
+        if (!currency->rate())
+            updateCurrency(currency);
+    m_environment.schedule(this, remaining, [this] { update(); });
+}
+
+void CurrencyManager::forceUpdate() {
+    const ForeignCurrency::List currencies = m_foreignCurrencies;
+    for (const auto& currency : currencies)
+        updateCurrency(currency);
+}
+
+void CurrencyManager::updateCurrency(const std::shared_ptr<ForeignCurrency>& currency) {
+    if (!currency)
+        return;
+    const QString localCode = m_localCurrency->currencyCode();
+    const QString code = currency->currencyCode();
+    if (!m_knownCurrencies.contains(localCode) || !m_knownCurrencies.contains(code))
+        return;
+    auto lookup = CurrencyConvertor::create(localCode, code, m_environment.rateService, m_network);
+    if (!lookup)
+        return;
+    CurrencyConvertor* raw = lookup.get();
+    connect(raw, &CurrencyConvertor::rateChanged, this, [this, raw] { currencyConvertorDidFinish(raw); });
+    m_activeConnections.append(std::move(lookup));
+    setNetworkActivityIndicatorVisible(!m_activeConnections.isEmpty());
+}
+
+void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
+    const QString from = lookup->fromCurrency();
+    const QString to = lookup->toCurrency();
+    const Decimal rate = lookup->rate().value_or(Decimal(0));
+    qInfo().noquote() << QStringLiteral("1 %1 = %2 %3").arg(from, to, rate.toString());
+
+    if (rate.toDouble() > 0 && from == m_localCurrency->currencyCode()) {
+        const ForeignCurrency::List currencies = m_foreignCurrencies;
+        for (const auto& currency : currencies) {
+            if (currency->currencyCode() != to)
+                continue;
+            currency->setRate(rate);
+            currency->setLastUpdate(m_environment.clock());
+            m_environment.notificationCenter.post(ExchangeRateWasUpdatedNotification, currency.get());
+        }
+    }
+
+    disconnect(lookup, nullptr, this, nullptr);
+    // The lookup is deleted later on the event loop, after its own callback has returned.
+    m_activeConnections.removeIf([lookup](const auto& active) { return active.get() == lookup; });
+    setNetworkActivityIndicatorVisible(!m_activeConnections.isEmpty());
+    setLastUpdate(m_environment.clock());
+}
+
+void CurrencyManager::setNetworkActivityIndicatorVisible(bool visible) {
+    m_networkActivityIndicatorVisible = visible;
+    emit networkActivityIndicatorVisibleChanged(visible);
+}
+
+void CurrencyManager::watchForChanges(Currency& record) {
+    connect(&record, &Currency::currencyCodeChanged, this, &CurrencyManager::scheduleSave,
+            Qt::UniqueConnection);
+    connect(&record, &Currency::labelChanged, this, &CurrencyManager::scheduleSave, Qt::UniqueConnection);
+    if (auto* foreign = qobject_cast<ForeignCurrency*>(&record)) {
+        connect(foreign, &ForeignCurrency::rateChanged, this, &CurrencyManager::scheduleSave,
+                Qt::UniqueConnection);
+        connect(foreign, &ForeignCurrency::lastUpdateChanged, this, &CurrencyManager::scheduleSave,
+                Qt::UniqueConnection);
+    }
+}
+
+void CurrencyManager::scheduleSave() {
+    // What creation itself sets up is not a change of the user's.
+    if (m_savesChanges)
+        m_saveTimer.start();
+}

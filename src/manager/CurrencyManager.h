@@ -1,0 +1,122 @@
+#pragma once
+
+#include "CurrencyConvertor.h"
+#include "DelayedCall.h"
+#include "ForeignCurrency.h"
+#include "LocalCurrency.h"
+#include "RateService.h"
+
+#include <QDateTime>
+#include <QMap>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class Bundle;
+class CurrencyPreferences;
+class NotificationCenter;
+class UserDefaults;
+
+// Posted once for every foreign record that a download has just given a rate; the record is the object.
+inline const QString ExchangeRateWasUpdatedNotification =
+    QStringLiteral("ExchangeRateWasUpdatedNotification");
+
+// The one model object: the local currency, the ordered list of foreign currencies with the current
+// one, the catalogue of currencies the rate service knows, and when rates were last looked up.
+// Screens change the model only through its operations; every property set notifies.
+class CurrencyManager final : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+    // Runs a call once after a delay in seconds; never merged, never cancelled.
+    using Scheduler = std::function<void(QObject* context, double seconds, std::function<void()> call)>;
+
+    // Rates whose last lookup ended this long ago are all downloaded again.
+    static constexpr double kStalenessSeconds = 21600;
+    // Edits reach the disk this long after the last change, so a crash or a kill loses nothing.
+    static constexpr int kSaveDelayMs = 2000;
+
+    // What the manager works with; tests give it their own store, resources and clock.
+    struct Environment {
+        UserDefaults& defaults;
+        const Bundle& bundle;
+        NotificationCenter& notificationCenter;
+        Clock clock = [] { return QDateTime::currentDateTimeUtc(); };
+        RateService rateService = RateService::fromInfoDictionary();
+        Scheduler schedule = performAfterDelay;
+    };
+
+    explicit CurrencyManager(Environment environment, QObject* parent = nullptr);
+    ~CurrencyManager() override;
+    Q_DISABLE_COPY_MOVE(CurrencyManager)
+
+    std::shared_ptr<LocalCurrency> localCurrency() const { return m_localCurrency; }
+    // A null record is refused: the manager always has a local currency.
+    void setLocalCurrency(const std::shared_ptr<LocalCurrency>& currency);
+    std::shared_ptr<ForeignCurrency> foreignCurrency() const { return m_foreignCurrency; }
+    void setForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency);
+    const ForeignCurrency::List& foreignCurrencies() const { return m_foreignCurrencies; }
+    void setForeignCurrencies(const ForeignCurrency::List& currencies);
+    bool automaticUpdatesEnabled() const { return m_automaticUpdatesEnabled; }
+    void setAutomaticUpdatesEnabled(bool enabled);
+    // Code -> display name, sorted by code.
+    const QMap<QString, QString>& knownCurrencies() const { return m_knownCurrencies; }
+    QDateTime lastUpdate() const { return m_lastUpdate; }
+    void setLastUpdate(const QDateTime& date);
+
+    void save();
+
+    void addForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency);
+    void insertForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency, qsizetype index);
+    void removeForeignCurrencyAtIndex(qsizetype index);
+    void rebuildForeignCurrencies();
+    void addLabelToCurrency(Currency& currency) const;
+    void addRateToCurrency(ForeignCurrency& currency) const;
+
+    // The automatic update: with automatic updates on, every rate once they are 6 hours old, otherwise
+    // only the missing ones and again when the 6 hours are over.
+    void update();
+    // Every rate of the list, whatever the switch and the time.
+    void forceUpdate();
+    // Starts one rate lookup from the local currency to `currency`, when both are in the catalogue.
+    void updateCurrency(const std::shared_ptr<ForeignCurrency>& currency);
+
+    const QList<std::shared_ptr<CurrencyConvertor>>& activeConnections() const { return m_activeConnections; }
+    // On exactly while lookups are in flight.
+    bool networkActivityIndicatorVisible() const { return m_networkActivityIndicatorVisible; }
+
+    // Starting rates: value(code) / value(local code) from the shipped table, 10 decimals, halves up.
+    static RoundingBehavior rateRounding() { return RoundingBehavior::plain(10); }
+
+signals:
+    void localCurrencyChanged(const std::shared_ptr<LocalCurrency>& previous);
+    void foreignCurrencyChanged();
+    void foreignCurrenciesChanged();
+    void automaticUpdatesEnabledChanged();
+    void lastUpdateChanged();
+    void networkActivityIndicatorVisibleChanged(bool visible);
+
+private:
+    void localCurrencyDidChange(const std::shared_ptr<LocalCurrency>& previous);
+    void currencyConvertorDidFinish(CurrencyConvertor* lookup);
+    void setNetworkActivityIndicatorVisible(bool visible);
+    void watchForChanges(Currency& record);
+    void scheduleSave();
+    std::optional<Decimal> startingRate(const QVariantMap& exchangeRates, const QString& code) const;
+
+    Environment m_environment;
+    std::unique_ptr<CurrencyPreferences> m_preferences;
+    std::shared_ptr<LocalCurrency> m_localCurrency;
+    std::shared_ptr<ForeignCurrency> m_foreignCurrency;
+    ForeignCurrency::List m_foreignCurrencies;
+    bool m_automaticUpdatesEnabled = false;
+    QMap<QString, QString> m_knownCurrencies;
+    QDateTime m_lastUpdate;
+    QNetworkAccessManager m_network;
+    QList<std::shared_ptr<CurrencyConvertor>> m_activeConnections;
+    bool m_networkActivityIndicatorVisible = false;
+    QTimer m_saveTimer;
+    bool m_savesChanges = false;
+};

@@ -1,0 +1,73 @@
+#include "ForeignCurrency.h"
+
+std::shared_ptr<ForeignCurrency> ForeignCurrency::create(const QString& code) {
+    return std::shared_ptr<ForeignCurrency>(new ForeignCurrency(code));
+}
+
+std::shared_ptr<ForeignCurrency> ForeignCurrency::fromDictionary(const QVariantMap& dictionary) {
+    auto record = create(currencyStringValue(dictionary, kCurrencyCodeKey));
+    record->setLabel(currencyStringValue(dictionary, kLabelKey));
+    record->setRate(rateFromValue(dictionary.value(kExchangeRateKey)));
+    const QVariant lastUpdate = dictionary.value(kLastUpdateKey);
+    if (lastUpdate.typeId() == QMetaType::QDateTime)
+        record->setLastUpdate(lastUpdate.toDateTime());
+    return record;
+}
+
+ForeignCurrency::List ForeignCurrency::foreignCurrencyWithDictionaries(const QVariantList& dictionaries) {
+    List list;
+    for (const QVariant& entry : dictionaries)
+        if (entry.typeId() == QMetaType::QVariantMap)
+            list.append(fromDictionary(entry.toMap()));
+    return list;
+}
+
+void ForeignCurrency::setRate(std::optional<Decimal> rate) {
+    m_rate = rate;
+    emit rateChanged();
+}
+
+void ForeignCurrency::setLastUpdate(const QDateTime& lastUpdate) {
+    m_lastUpdate = lastUpdate;
+    emit lastUpdateChanged();
+}
+
+QVariantMap ForeignCurrency::dictionary() const {
+    QVariantMap d = Currency::dictionary();
+    if (m_rate)
+        d.insert(kExchangeRateKey, valueFromRate(*m_rate));
+    if (m_lastUpdate.isValid())
+        d.insert(kLastUpdateKey, m_lastUpdate.toUTC());
+    return d;
+}
+
+std::optional<Decimal> ForeignCurrency::rateFromValue(const QVariant& value) {
+    Decimal rate;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        rate = Decimal::fromInteger(value.toLongLong());
+        break;
+    case QMetaType::ULongLong:
+        rate = Decimal::fromString(QString::number(value.toULongLong()));
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        rate = Decimal::fromDouble(value.toDouble());
+        break;
+    default:
+        if (value.metaType() != QMetaType::fromType<Decimal>())
+            return std::nullopt;
+        rate = value.value<Decimal>();
+    }
+    if (rate.isNaN())
+        return std::nullopt;
+    return rate;
+}
+
+QVariant ForeignCurrency::valueFromRate(const Decimal& rate) {
+    if (const auto integer = rate.toInteger())
+        return QVariant::fromValue<qint64>(*integer);
+    return rate.toDouble();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Currency.h"
+#include "Decimal.h"
+
+#include <QDateTime>
+#include <QList>
+#include <memory>
+#include <optional>
+
+// A currency of the user's list: 1 unit of the local currency is worth `rate` units of this one.
+// No rate means none is known yet; `lastUpdate` is when a download last set it (invalid: never).
+class ForeignCurrency final : public Currency {
+    Q_OBJECT
+public:
+    using List = QList<std::shared_ptr<ForeignCurrency>>;
+
+    static std::shared_ptr<ForeignCurrency> create(const QString& code);
+    // Values of the wrong type are left absent; an unreadable rate is no rate.
+    static std::shared_ptr<ForeignCurrency> fromDictionary(const QVariantMap& dictionary);
+    // One record per dictionary, in order; entries that are not dictionaries are skipped.
+    static List foreignCurrencyWithDictionaries(const QVariantList& dictionaries);
+
+    std::optional<Decimal> rate() const { return m_rate; }
+    void setRate(std::optional<Decimal> rate);
+    QDateTime lastUpdate() const { return m_lastUpdate; }
+    void setLastUpdate(const QDateTime& lastUpdate);
+
+    // The rate is stored as an integer when it is one, otherwise as the nearest real number.
+    QVariantMap dictionary() const override;
+
+    // A property-list number (or a Decimal) as a rate; anything else, or NaN, is no rate.
+    static std::optional<Decimal> rateFromValue(const QVariant& value);
+    static QVariant valueFromRate(const Decimal& rate);
+
+signals:
+    void rateChanged();
+    void lastUpdateChanged();
+
+private:
+    using Currency::Currency;
+
+    std::optional<Decimal> m_rate;
+    QDateTime m_lastUpdate;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Decimal.h"
+#include "RateService.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <optional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class ReplacementCurrencies;
+
+// One exchange-rate lookup for an ordered pair of currency codes: asks the rate service, reads the
+// number out of its XML reply, corrects it for replaced currencies and sets `rate` exactly once,
+// on a later pass of the event loop: the rate, or 0 when the lookup failed.
+class CurrencyConvertor final : public QObject {
+    Q_OBJECT
+public:
+    // Null when no request can be made (an unusable server address). The lookup is deleted on the
+    // event loop once the last reference is gone, so an owner may drop it from inside rateChanged.
+    static std::shared_ptr<CurrencyConvertor> create(const QString& fromCurrency, const QString& toCurrency,
+                                                     const RateService& service,
+                                                     QNetworkAccessManager& network);
+
+    QString fromCurrency() const { return m_fromCurrency; }
+    QString toCurrency() const { return m_toCurrency; }
+    // Unset until the lookup ends; then greater than 0, or 0 for a failure.
+    std::optional<Decimal> rate() const { return m_rate; }
+    Decimal multiplier() const { return m_multiplier; }
+
+    static QString requestPath() {
+        return QStringLiteral("/webservice/CurrencyServerWebService.asmx/getCurrencyValue");
+    }
+
+signals:
+    void rateChanged();
+
+private:
+    CurrencyConvertor(const QString& fromCurrency, const QString& toCurrency);
+    bool connectToService(const RateService& service, QNetworkAccessManager& network);
+    void connectionDidFinishLoading();
+    void end(const Decimal& rate);
+    std::optional<Decimal> readRate(const QByteArray& body) const;
+
+    QString m_fromCurrency;
+    QString m_toCurrency;
+    QString m_namespaceHost;
+    Decimal m_multiplier = Decimal(1);
+    std::optional<Decimal> m_rate;
+    QPointer<QNetworkReply> m_reply;
+    QByteArray m_receivedData;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Bundle.h"
+#include "CurrencyManager.h"
+#include "CurrencyPreferences.h"
+#include "NotificationCenter.h"
+#include "PropertyList.h"
+#include "TempConfig.h"
+#include "UserDefaults.h"
+
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A manager over a small resource folder of the test's own and a private preferences file.
+class ManagerFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeResource("Currencies", QVariantMap{{"USD", "US Dollar"},
+                                                {"EUR", "Euro"},
+                                                {"GBP", "British Pound"},
+                                                {"JPY", "Japanese Yen"},
+                                                {"CHF", "Swiss Franc"},
+                                                {"XAU", "Gold"}});
+        writeResource("MainCurrencies",
+                      QVariantMap{{"mainCurrencies", QVariantList{"EUR", "USD", "GBP", "JPY"}}});
+        writeResource("ExchangeRates",
+                      QVariantMap{{"USD", 1}, {"EUR", 0.9}, {"GBP", 0.75}, {"JPY", 150.5}, {"CHF", 0.88}});
+        defaultsPlist =
+            QVariantMap{{"localCurrency", QVariantMap{{"currencyCode", "USD"}, {"label", "US Dollar"}}},
+                        {"automaticUpdatesEnabled", false}};
+    }
+
+    void writeResource(const QString& name, const QVariant& value) {
+        ASSERT_TRUE(PropertyList::writeFile(resources.path() + "/" + name + ".plist", value));
+    }
+    void removeResource(const QString& name) { QFile::remove(resources.path() + "/" + name + ".plist"); }
+
+    // A new store and manager, as at a new start of the program.
+    CurrencyManager& start() {
+        manager.reset();
+        defaults.reset();
+        defaults = std::make_unique<UserDefaults>(config.preferencesPath());
+        defaults->registerDefaults(defaultsPlist);
+        bundle = std::make_unique<Bundle>(resources.path());
+        manager = std::make_unique<CurrencyManager>(
+            CurrencyManager::Environment{*defaults, *bundle, center, [this] { return now; }});
+        return *manager;
+    }
+
+    static QStringList codes(const CurrencyManager& m) {
+        QStringList list;
+        for (const auto& c : m.foreignCurrencies())
+            list << c->currencyCode();
+        return list;
+    }
+    static QString rateText(const std::shared_ptr<ForeignCurrency>& c) {
+        return c->rate() ? c->rate()->toString() : QStringLiteral("none");
+    }
+
+    TempConfig config;
+    QTemporaryDir resources;
+    QVariantMap defaultsPlist;
+    NotificationCenter center;
+    QDateTime now{QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc()};
+    std::unique_ptr<UserDefaults> defaults;
+    std::unique_ptr<Bundle> bundle;
+    std::unique_ptr<CurrencyManager> manager;
+};
