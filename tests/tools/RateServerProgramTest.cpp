@@ -1,0 +1,238 @@
+// Starts the real ratepad-rate-server and talks HTTP to it on 127.0.0.1.
+#include "RateReply.h"
+#include "RateTable.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kTimeoutMs = 20000;
+const QString kPath = QStringLiteral("/webservice/CurrencyServerWebService.asmx/getCurrencyValue");
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    return done();
+}
+
+// One server process on a port the kernel picks; ready once it has printed its start line.
+class RateServer final {
+public:
+    explicit RateServer(const QStringList& arguments = {}) {
+        m_process.start(QStringLiteral(RATEPAD_RATE_SERVER), QStringList{"--port", "0"} + arguments);
+        const QDeadlineTimer deadline(kTimeoutMs);
+        while (!m_process.canReadLine() && m_process.state() != QProcess::NotRunning &&
+               !deadline.hasExpired())
+            m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+        m_startLine = QString::fromUtf8(m_process.readLine()).trimmed();
+        static const QRegularExpression pattern(QStringLiteral(
+            "^ratepad-rate-server listening on http://127\\.0\\.0\\.1:(\\d+)/ with (\\d+) rates$"));
+        const QRegularExpressionMatch match = pattern.match(m_startLine);
+        if (match.hasMatch())
+            m_port = match.captured(1).toUShort();
+    }
+    ~RateServer() {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    Q_DISABLE_COPY_MOVE(RateServer)
+
+    quint16 port() const { return m_port; }
+    const QString& startLine() const { return m_startLine; }
+    QProcess& process() { return m_process; }
+    QUrl url(const QString& pathAndQuery) const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(pathAndQuery));
+    }
+    QUrl rateUrl(const QString& src, const QString& dst) const {
+        return url(kPath + QStringLiteral("?provider=AVERAGE&srcCurrency=%1&dstCurrency=%2").arg(src, dst));
+    }
+
+private:
+    QProcess m_process;
+    QString m_startLine;
+    quint16 m_port = 0;
+};
+
+struct Answer {
+    int status = 0;
+    QByteArray contentType;
+    QByteArray body;
+};
+
+// Issues all requests at once and waits for every answer.
+std::vector<Answer> fetch(const QList<QUrl>& urls) {
+    QNetworkAccessManager manager;
+    manager.setProxy(QNetworkProxy::NoProxy);
+    manager.setTransferTimeout(kTimeoutMs);
+    std::vector<Answer> answers(static_cast<std::size_t>(urls.size()));
+    qsizetype pending = urls.size();
+    for (qsizetype i = 0; i < urls.size(); ++i) {
+        QNetworkReply* reply = manager.get(QNetworkRequest(urls[i]));
+        QObject::connect(reply, &QNetworkReply::finished, [&, i, reply] {
+            answers[static_cast<std::size_t>(i)] = {
+                reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                reply->header(QNetworkRequest::ContentTypeHeader).toByteArray(), reply->readAll()};
+            reply->deleteLater();
+            --pending;
+        });
+    }
+    waitUntil([&] { return pending == 0; }, kTimeoutMs + 1000);
+    return answers;
+}
+
+Answer fetch(const QUrl& url) {
+    return fetch(QList<QUrl>{url}).front();
+}
+
+QByteArray expectedBody(const QString& src, const QString& dst, const QString& namespaceHost) {
+    const std::optional<RateTable> shipped = RateTable::load(QStringLiteral(":/ExchangeRates.plist"));
+    return RateReply::value(*shipped->convert(src, dst), namespaceHost).body;
+}
+
+TEST(RateServerProgramTest, servesShippedRates) {
+    RateServer server;
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    const std::optional<RateTable> shipped = RateTable::load(QStringLiteral(":/ExchangeRates.plist"));
+    EXPECT_TRUE(server.startLine().endsWith(QStringLiteral(" with %1 rates").arg(shipped->size())));
+
+    const Answer pair = fetch(server.rateUrl(QStringLiteral("USD"), QStringLiteral("EUR")));
+    EXPECT_EQ(pair.status, 200);
+    EXPECT_EQ(pair.contentType, "text/xml; charset=utf-8");
+    EXPECT_EQ(pair.body, expectedBody(QStringLiteral("USD"), QStringLiteral("EUR"), "rates.ratepad.example"));
+
+    const Answer same = fetch(server.rateUrl(QStringLiteral("JPY"), QStringLiteral("JPY")));
+    EXPECT_EQ(same.status, 200);
+    EXPECT_TRUE(same.body.endsWith("/webservices/CurrencyServer\">1</double>")) << same.body.toStdString();
+}
+
+TEST(RateServerProgramTest, failuresArePlainText500_andLogged) {
+    RateServer server;
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    const std::vector<Answer> answers = fetch({
+        server.rateUrl(QStringLiteral("USD"), QStringLiteral("QQQ")),
+        server.url(kPath + QStringLiteral("?provider=AVERAGE&srcCurrency=USD")),
+        server.url(QStringLiteral("/nowhere?provider=AVERAGE&srcCurrency=USD&dstCurrency=EUR")),
+    });
+    for (const Answer& answer : answers) {
+        EXPECT_EQ(answer.status, 500);
+        EXPECT_TRUE(answer.contentType.startsWith("text/plain"));
+        EXPECT_FALSE(answer.body.isEmpty());
+        EXPECT_FALSE(answer.body.contains("<double")) << answer.body.toStdString();
+    }
+
+    QByteArray log;
+    EXPECT_TRUE(waitUntil([&] {
+        log += server.process().readAllStandardError();
+        return log.contains("GET /nowhere?provider=AVERAGE&srcCurrency=USD&dstCurrency=EUR 500 ");
+    })) << log.toStdString();
+}
+
+TEST(RateServerProgramTest, options_namespaceHostAndJsonRates) {
+    QTemporaryDir dir;
+    QFile json(dir.filePath(QStringLiteral("usd.json")));
+    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
+    json.write(R"({"date": "2026-09-29", "usd": {"usd": 1, "eur": 0.8, "jpy": 160.4}})");
+    json.close();
+
+    RateServer server({"--namespace-host", "ns.test.example", "--rates", json.fileName()});
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    EXPECT_TRUE(server.startLine().endsWith(QStringLiteral(" with 3 rates")));
+    EXPECT_EQ(fetch(server.rateUrl(QStringLiteral("EUR"), QStringLiteral("JPY"))).body,
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+              "<double xmlns=\"http://ns.test.example/webservices/CurrencyServer\">200.5</double>");
+}
+
+TEST(RateServerProgramTest, startFailures_exitWithStatus1) {
+    QProcess missing;
+    missing.start(QStringLiteral(RATEPAD_RATE_SERVER), {"--port", "0", "--rates", "/nonexistent/rates.json"});
+    ASSERT_TRUE(missing.waitForFinished(kTimeoutMs));
+    EXPECT_EQ(missing.exitCode(), 1);
+    EXPECT_TRUE(missing.readAllStandardError().contains("/nonexistent/rates.json"));
+    EXPECT_TRUE(missing.readAllStandardOutput().isEmpty());
+
+    RateServer first;
+    ASSERT_NE(first.port(), 0);
+    QProcess second;
+    second.start(QStringLiteral(RATEPAD_RATE_SERVER), {"--port", QString::number(first.port())});
+    ASSERT_TRUE(second.waitForFinished(kTimeoutMs));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("cannot listen"));
+}
+
+TEST(RateServerProgramTest, parallelRequests_allAnswered) {
+    RateServer server;
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    const QStringList codes = {"USD", "EUR", "JPY", "GBP", "CHF"};
+    QList<QUrl> urls;
+    QList<QByteArray> expected;
+    for (int i = 0; i < 100; ++i) {
+        const QString& src = codes[i % codes.size()];
+        const QString& dst = codes[(i / codes.size()) % codes.size()];
+        urls.append(server.rateUrl(src, dst));
+        expected.append(expectedBody(src, dst, "rates.ratepad.example"));
+    }
+    const std::vector<Answer> answers = fetch(urls);
+    for (qsizetype i = 0; i < urls.size(); ++i)
+        EXPECT_EQ(answers[static_cast<std::size_t>(i)].body, expected[i]) << urls[i].toString().toStdString();
+}
+
+// QNetworkAccessManager opens only six connections per host; raw sockets check that a burst of
+// separate keep-alive connections, each with pipelined requests, is served in full.
+TEST(RateServerProgramTest, manyKeepAliveConnections_pipelinedRequestsAllAnswered) {
+    RateServer server;
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    const QByteArray request =
+        "GET " + server.rateUrl("EUR", "USD").toString(QUrl::RemoveScheme | QUrl::RemoveAuthority).toUtf8() +
+        " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    constexpr int kConnections = 200;
+    std::vector<std::unique_ptr<QTcpSocket>> sockets;
+    std::vector<QByteArray> received(kConnections);
+    for (int i = 0; i < kConnections; ++i) {
+        auto& socket = sockets.emplace_back(std::make_unique<QTcpSocket>());
+        QObject::connect(socket.get(), &QTcpSocket::connected,
+                         [s = socket.get(), &request] { s->write(request + request); });
+        QObject::connect(socket.get(), &QTcpSocket::readyRead, [s = socket.get(), &received, i] {
+            received[static_cast<std::size_t>(i)] += s->readAll();
+        });
+        socket->connectToHost(QHostAddress::LocalHost, server.port());
+    }
+    const auto answered = [&] {
+        return std::all_of(received.begin(), received.end(),
+                           [](const QByteArray& r) { return r.count("</double>") == 2; });
+    };
+    EXPECT_TRUE(waitUntil(answered));
+    for (const auto& socket : sockets)
+        EXPECT_EQ(socket->state(), QAbstractSocket::ConnectedState); // kept alive
+}
+
+// The 6.4 server would keep the connection open; a client asking to close may read to the end.
+TEST(RateServerProgramTest, connectionClose_closesAfterTheAnswer) {
+    RateServer server;
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    QTcpSocket socket;
+    QByteArray received;
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { received += socket.readAll(); });
+    socket.connectToHost(QHostAddress::LocalHost, server.port());
+    socket.write("GET " + kPath.toUtf8() +
+                 "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=EUR HTTP/1.1\r\nConnection: close\r\n\r\n");
+    EXPECT_TRUE(waitUntil([&] { return socket.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_TRUE(received.startsWith("HTTP/1.1 200 ")) << received.toStdString();
+    EXPECT_TRUE(received.endsWith(">1</double>")) << received.toStdString();
+}
+
+} // namespace
