@@ -3,8 +3,10 @@
 #include "Bundle.h"
 #include "CurrencyManager.h"
 #include "CurrencyPreferences.h"
+#include "HttpFixture.h"
 #include "NotificationCenter.h"
 #include "PropertyList.h"
+#include "ReplacementCurrencies.h"
 #include "TempConfig.h"
 #include "UserDefaults.h"
 
@@ -44,8 +46,14 @@ protected:
         defaults = std::make_unique<UserDefaults>(config.preferencesPath());
         defaults->registerDefaults(defaultsPlist);
         bundle = std::make_unique<Bundle>(resources.path());
-        manager = std::make_unique<CurrencyManager>(
-            CurrencyManager::Environment{*defaults, *bundle, center, [this] { return now; }});
+        CurrencyManager::Environment environment{*defaults, *bundle, center, [this] { return now; }};
+        environment.rateService = {server.hostAndPort(), "rates.test", std::chrono::milliseconds(3000),
+                                   &noReplacements};
+        environment.schedule = [this](QObject* context, double seconds, std::function<void()> call) {
+            scheduled.append(seconds);
+            performAfterDelay(context, std::min(seconds, 0.01), std::move(call));
+        };
+        manager = std::make_unique<CurrencyManager>(environment);
         return *manager;
     }
 
@@ -58,6 +66,17 @@ protected:
     static QString rateText(const std::shared_ptr<ForeignCurrency>& c) {
         return c->rate() ? c->rate()->toString() : QStringLiteral("none");
     }
+
+    // Answers every lookup with the rate in `rates` for the destination code, or an error page.
+    QMap<QByteArray, QByteArray> rates{
+        {"EUR", "0.92"}, {"GBP", "0.79"}, {"JPY", "155.25"}, {"CHF", "0.8812"}};
+    HttpFixture server{[this](const QByteArray& target) {
+        const QByteArray code = target.mid(target.indexOf("dstCurrency=") + 12);
+        return rates.contains(code) ? HttpFixture::doubleReply(rates[code])
+                                    : HttpFixture::response(500, "unknown currency");
+    }};
+    ReplacementCurrencies noReplacements;
+    QList<double> scheduled; // delays asked of the scheduler, in seconds
 
     TempConfig config;
     QTemporaryDir resources;

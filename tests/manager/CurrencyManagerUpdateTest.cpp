@@ -1,0 +1,161 @@
+#include "ApplicationEvents.h"
+#include "ManagerFixture.h"
+
+#include <QFileInfo>
+
+namespace {
+
+class CurrencyManagerUpdate : public ManagerFixture {
+protected:
+    CurrencyManager& startWithRates(bool automatic, double secondsSinceLastUpdate) {
+        defaultsPlist["automaticUpdatesEnabled"] = automatic;
+        defaultsPlist["lastUpdate"] =
+            static_cast<double>(CurrencyPreferences::referenceDate().secsTo(now)) - secondsSinceLastUpdate;
+        return start();
+    }
+    bool settled() {
+        return waitUntil([this] { return manager->activeConnections().isEmpty(); }, 8000);
+    }
+};
+
+} // namespace
+
+TEST_F(CurrencyManagerUpdate, afterSixHoursEveryRateIsLookedUpAndNoTimerIsSet) {
+    CurrencyManager& m = startWithRates(true, 21600);
+    m.update();
+    EXPECT_EQ(m.activeConnections().size(), 3);
+    EXPECT_TRUE(m.networkActivityIndicatorVisible());
+    EXPECT_TRUE(scheduled.isEmpty());
+    ASSERT_TRUE(settled());
+    EXPECT_FALSE(m.networkActivityIndicatorVisible());
+    EXPECT_EQ(rateText(m.foreignCurrencies()[0]), "0.92");
+    EXPECT_EQ(m.foreignCurrencies()[0]->lastUpdate(), now);
+    EXPECT_EQ(m.lastUpdate(), now);
+}
+
+TEST_F(CurrencyManagerUpdate, beforeSixHoursOnlyMissingRatesAreLookedUpAndUpdateRunsAgainWhenTheyAreOver) {
+    CurrencyManager& m = startWithRates(true, 21599);
+    m.foreignCurrencies()[1]->setRate(std::nullopt);
+    m.update();
+    ASSERT_EQ(m.activeConnections().size(), 1);
+    EXPECT_EQ(m.activeConnections()[0]->toCurrency(), "GBP");
+    ASSERT_EQ(scheduled.size(), 1);
+    EXPECT_DOUBLE_EQ(scheduled[0], 1.0);
+    ASSERT_TRUE(settled());
+
+    // A last update an hour in the future waits the 6 hours and that hour.
+    scheduled.clear();
+    CurrencyManager& future = startWithRates(true, -3600);
+    future.update();
+    EXPECT_TRUE(future.activeConnections().isEmpty());
+    ASSERT_FALSE(scheduled.isEmpty());
+    EXPECT_DOUBLE_EQ(scheduled[0], 25200.0);
+}
+
+TEST_F(CurrencyManagerUpdate, switchedOffNothingIsDownloadedUnlessForced) {
+    CurrencyManager& m = startWithRates(false, 1e9);
+    m.update();
+    EXPECT_TRUE(m.activeConnections().isEmpty());
+    EXPECT_TRUE(server.targets().isEmpty());
+
+    auto handMade = ForeignCurrency::create("QQQ");
+    handMade->setRate(Decimal(7));
+    m.addForeignCurrency(handMade);
+    QList<bool> indicator;
+    QObject::connect(&m, &CurrencyManager::networkActivityIndicatorVisibleChanged,
+                     [&](bool on) { indicator << on; });
+    m.forceUpdate();
+    EXPECT_EQ(m.activeConnections().size(), 3) << "the currency outside the catalogue is not looked up";
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(indicator, QList<bool>({true, true, true, true, true, false}));
+    EXPECT_EQ(rateText(handMade), "7");
+    EXPECT_TRUE(scheduled.isEmpty());
+}
+
+TEST_F(CurrencyManagerUpdate, settingTheSwitchRunsAnUpdateEveryTime) {
+    CurrencyManager& m = startWithRates(false, 1e9);
+    m.setAutomaticUpdatesEnabled(false);
+    EXPECT_TRUE(m.activeConnections().isEmpty());
+    m.setAutomaticUpdatesEnabled(true);
+    EXPECT_EQ(m.activeConnections().size(), 3);
+    ASSERT_TRUE(settled());
+    m.setAutomaticUpdatesEnabled(true); // the same value again: rates are fresh now, only the timer is set
+    EXPECT_TRUE(m.activeConnections().isEmpty());
+    EXPECT_DOUBLE_EQ(scheduled.last(), 21600.0);
+}
+
+TEST_F(CurrencyManagerUpdate, aCodeThatStandsTwiceGetsTheRateTwiceWithTwoNotifications) {
+    CurrencyManager& m = startWithRates(false, 0);
+    m.insertForeignCurrency(ForeignCurrency::create("GBP"), 0);
+    QList<QObject*> notified;
+    QObject receiver;
+    center.addObserver(&receiver, ExchangeRateWasUpdatedNotification,
+                       [&](const Notification& n) { notified << n.object; });
+    m.updateCurrency(m.foreignCurrencies()[0]);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(rateText(m.foreignCurrencies()[0]), "0.79");
+    EXPECT_EQ(rateText(m.foreignCurrencies()[2]), "0.79");
+    EXPECT_EQ(notified, QList<QObject*>({m.foreignCurrencies()[0].get(), m.foreignCurrencies()[2].get()}));
+}
+
+TEST_F(CurrencyManagerUpdate, aFailedLookupChangesNoRecordButStillCountsAsTheLastUpdate) {
+    CurrencyManager& m = startWithRates(false, 100);
+    rates.remove("JPY");
+    const auto jpy = m.foreignCurrencies()[2];
+    const QString before = rateText(jpy);
+    int notifications = 0;
+    QObject receiver;
+    center.addObserver(&receiver, ExchangeRateWasUpdatedNotification,
+                       [&](const Notification&) { ++notifications; });
+    now = now.addSecs(50);
+    m.updateCurrency(jpy);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(rateText(jpy), before);
+    EXPECT_FALSE(jpy->lastUpdate().isValid());
+    EXPECT_EQ(notifications, 0);
+    EXPECT_EQ(m.lastUpdate(), now);
+}
+
+TEST_F(CurrencyManagerUpdate, aResultForAFormerLocalCurrencyIsDiscarded) {
+    CurrencyManager& m = startWithRates(false, 0);
+    m.forceUpdate();
+    m.setLocalCurrency(LocalCurrency::create("GBP")); // rebuilt: EUR, USD, JPY from starting rates
+    const QString euroStart = rateText(m.foreignCurrencies()[0]);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(m.foreignCurrencies()[0]->currencyCode(), "EUR");
+    EXPECT_EQ(rateText(m.foreignCurrencies()[0]), euroStart);
+    EXPECT_FALSE(m.foreignCurrencies()[0]->lastUpdate().isValid());
+}
+
+TEST_F(CurrencyManagerUpdate, applicationEventsUpdateAndSave) {
+    CurrencyManager& m = startWithRates(true, 1e9);
+    center.post(UIApplicationDidFinishLaunchingNotification);
+    EXPECT_TRUE(m.activeConnections().isEmpty()) << "the first update waits for the next pass of the loop";
+    ASSERT_FALSE(scheduled.isEmpty());
+    EXPECT_DOUBLE_EQ(scheduled[0], 0.0);
+    ASSERT_TRUE(waitUntil([&] { return !server.targets().isEmpty(); }));
+    ASSERT_TRUE(settled());
+
+    center.post(UIApplicationSignificantTimeChangeNotification); // fresh rates: only the timer
+    EXPECT_TRUE(m.activeConnections().isEmpty());
+
+    center.post(UIApplicationWillTerminateNotification);
+    UserDefaults reread(config.preferencesPath());
+    ASSERT_TRUE(reread.arrayForKey("foreignCurrenciesStandard"));
+    EXPECT_EQ(
+        reread.arrayForKey("foreignCurrenciesStandard")->first().toMap().value("exchangeRate").toDouble(),
+        0.92);
+}
+
+TEST_F(CurrencyManagerUpdate, changesReachTheDiskShortlyAfterTheLastOneWithoutAnExplicitSave) {
+    CurrencyManager& m = startWithRates(false, 0);
+    EXPECT_FALSE(QFileInfo::exists(config.preferencesPath())) << "starting up is not a change";
+    m.foreignCurrencies()[1]->setRate(Decimal::fromString("0.5"));
+    m.removeForeignCurrencyAtIndex(2);
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(config.preferencesPath()); },
+                          CurrencyManager::kSaveDelayMs + 3000));
+    UserDefaults reread(config.preferencesPath());
+    const QVariantList stored = *reread.arrayForKey("foreignCurrenciesStandard");
+    ASSERT_EQ(stored.size(), 2);
+    EXPECT_EQ(stored[1].toMap().value("exchangeRate").toDouble(), 0.5);
+}
