@@ -1,0 +1,94 @@
+#include "BarButton.h"
+
+#include "BarButtonItem.h"
+#include "Icons.h"
+#include "Theme.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr int kPadding = 6;
+constexpr int kChevronWidth = 13;
+constexpr int kIconSide = 24;
+} // namespace
+
+BarButton::BarButton(BarButtonItem* item, QWidget* parent) : QAbstractButton(parent), m_item(item) {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    connect(item, &BarButtonItem::changed, this, &BarButton::syncWithItem);
+    connect(this, &QAbstractButton::clicked, item, &BarButtonItem::trigger);
+    syncWithItem();
+}
+
+BarButton::BarButton(const QString& title, QWidget* parent) : QAbstractButton(parent), m_back(true) {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    setText(title);
+    setAccessibleName(title);
+}
+
+void BarButton::syncWithItem() {
+    if (!m_item)
+        return;
+    setText(m_item->title());
+    setIcon(m_item->image());
+    setEnabled(m_item->isEnabled());
+    setAccessibleName(m_item->accessibleName());
+    updateGeometry();
+    update();
+}
+
+QFont BarButton::titleFont() const {
+    const bool bold = m_item && m_item->style() == BarButtonItem::Style::Done;
+    return bold ? Theme::boldSystemFont(17) : Theme::systemFont(17);
+}
+
+QSize BarButton::sizeHint() const {
+    if (text().isEmpty() && !icon().isNull())
+        return {kIconSide + 2 * kPadding, Theme::navigationBarHeight};
+    const int textWidth = QFontMetrics(titleFont()).horizontalAdvance(text());
+    return {textWidth + 2 * kPadding + (m_back ? kChevronWidth : 0), Theme::navigationBarHeight};
+}
+
+void BarButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor color = isEnabled() ? Theme::tintColor() : Theme::lightGrayColor();
+    if (isDown())
+        color.setAlphaF(0.3f);
+
+    if (hasFocus()) {
+        QColor ring = Theme::tintColor();
+        ring.setAlphaF(0.35f);
+        painter.setPen(QPen(ring, 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 7, -1, -7), 6, 6);
+    }
+
+    QRect area = rect().adjusted(kPadding, 0, -kPadding, 0);
+    if (m_back) {
+        QPainterPath chevron;
+        const qreal midY = height() / 2.0;
+        chevron.moveTo(area.left() + 9, midY - 8);
+        chevron.lineTo(area.left() + 1.5, midY);
+        chevron.lineTo(area.left() + 9, midY + 8);
+        QPen pen(color, 2.6);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(pen);
+        painter.drawPath(chevron);
+        area.setLeft(area.left() + kChevronWidth);
+    }
+
+    if (text().isEmpty() && !icon().isNull()) {
+        const QPixmap pixmap = Icons::tinted(icon(), QSize(kIconSide, kIconSide), color, devicePixelRatioF());
+        const QRect target(QPoint(0, 0), QSize(kIconSide, kIconSide));
+        painter.drawPixmap(target.translated(rect().center() - target.center()), pixmap);
+        return;
+    }
+    painter.setFont(titleFont());
+    painter.setPen(color);
+    const QString shown = QFontMetrics(titleFont()).elidedText(text(), Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignVCenter | (m_back ? Qt::AlignLeft : Qt::AlignHCenter), shown);
+}

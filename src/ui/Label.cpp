@@ -1,0 +1,115 @@
+#include "Label.h"
+
+#include "Theme.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+qreal widestLine(const QStringList& lines, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+int pixelSizeOf(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+} // namespace
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    init();
+}
+
+Label::Label(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    init();
+}
+
+void Label::init() {
+    m_textColor = Theme::labelColor();
+    setTextFormat(Qt::PlainText);
+    setFont(Theme::systemFont(17));
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void Label::setTextColor(const QColor& color) {
+    m_textColor = color;
+    update();
+}
+
+void Label::setHighlightedTextColor(const QColor& color) {
+    m_highlightedTextColor = color;
+    update();
+}
+
+void Label::setHighlighted(bool highlighted) {
+    m_highlighted = highlighted;
+    update();
+}
+
+void Label::setAdjustsFontSizeToFitWidth(bool adjusts) {
+    m_adjustsFontSize = adjusts;
+    update();
+}
+
+void Label::setMinimumFontSize(int pointSize) {
+    m_minimumFontSize = pointSize;
+    update();
+}
+
+void Label::setElideMode(Qt::TextElideMode mode) {
+    m_elideMode = mode;
+    update();
+}
+
+QFont Label::displayedFont() const {
+    QFont shown = font();
+    if (!m_adjustsFontSize)
+        return shown;
+    const QStringList lines = text().split(u'\n');
+    const qreal available = contentsRect().width();
+    for (int size = pixelSizeOf(shown); size > m_minimumFontSize; --size) {
+        if (widestLine(lines, shown) <= available)
+            return shown;
+        shown.setPixelSize(size - 1);
+    }
+    return shown;
+}
+
+QString Label::displayedText() const {
+    if (m_elideMode == Qt::ElideNone)
+        return text();
+    const QFontMetricsF metrics(displayedFont());
+    const qreal available = contentsRect().width();
+    QStringList lines = text().split(u'\n');
+    for (QString& line : lines) {
+        if (metrics.horizontalAdvance(line) > available)
+            line = metrics.elidedText(line, m_elideMode, available);
+    }
+    return lines.join(u'\n');
+}
+
+QSize Label::minimumSizeHint() const {
+    const QSize hint = QLabel::minimumSizeHint();
+    return {std::min(hint.width(), QFontMetrics(font()).height()), hint.height()};
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QColor color = (m_highlighted && m_highlightedTextColor.isValid()) ? m_highlightedTextColor : m_textColor;
+    if (!isEnabled())
+        color.setAlphaF(color.alphaF() * 0.4f);
+    painter.setPen(color);
+    if (wordWrap()) {
+        painter.setFont(font());
+        painter.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
+        return;
+    }
+    painter.setFont(displayedFont());
+    painter.drawText(contentsRect(), int(alignment()), displayedText());
+}

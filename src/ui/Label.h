@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+
+// A one-line (or explicitly broken) text label in the phone style: its own text colour and a
+// highlighted colour for selected rows, and text that never gets cut silently: when it is wider than
+// the label, the font first shrinks (if allowed) down to a minimum size, and what still does not fit
+// is elided. Plain text only.
+class Label final : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Label)
+
+public:
+    explicit Label(QWidget* parent = nullptr);
+    explicit Label(const QString& text, QWidget* parent = nullptr);
+
+    QColor textColor() const { return m_textColor; }
+    void setTextColor(const QColor& color);
+    // An invalid colour (the default) means the text colour.
+    QColor highlightedTextColor() const { return m_highlightedTextColor; }
+    void setHighlightedTextColor(const QColor& color);
+    bool isHighlighted() const { return m_highlighted; }
+    void setHighlighted(bool highlighted);
+
+    bool adjustsFontSizeToFitWidth() const { return m_adjustsFontSize; }
+    void setAdjustsFontSizeToFitWidth(bool adjusts);
+    // In points; the font never shrinks below it.
+    int minimumFontSize() const { return m_minimumFontSize; }
+    void setMinimumFontSize(int pointSize);
+    Qt::TextElideMode elideMode() const { return m_elideMode; }
+    void setElideMode(Qt::TextElideMode mode);
+
+    // What is drawn at the current width: the font after any shrinking and the text after eliding.
+    QFont displayedFont() const;
+    QString displayedText() const;
+
+    // A label may be narrower than its text; it shrinks or elides instead of pushing its layout.
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void init();
+
+    QColor m_textColor;
+    QColor m_highlightedTextColor;
+    bool m_highlighted = false;
+    bool m_adjustsFontSize = false;
+    int m_minimumFontSize = 10;
+    Qt::TextElideMode m_elideMode = Qt::ElideRight;
+};

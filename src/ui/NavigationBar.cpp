@@ -1,0 +1,98 @@
+#include "NavigationBar.h"
+
+#include "BarButton.h"
+#include "Label.h"
+#include "NavigationItem.h"
+#include "Theme.h"
+
+#include <QPainter>
+
+namespace {
+
+// Old buttons go later: the click that changes the bar is often still being handled by one of them.
+void retire(QPointer<BarButton>& button) {
+    if (button) {
+        button->hide();
+        button->deleteLater();
+    }
+    button = nullptr;
+}
+
+} // namespace
+
+NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent), m_title(new Label(this)) {
+    setFixedHeight(Theme::navigationBarHeight);
+    m_title->setObjectName(QStringLiteral("navigationTitle"));
+    m_title->setFont(Theme::boldSystemFont(17));
+    m_title->setAlignment(Qt::AlignCenter);
+}
+
+void NavigationBar::setNavigationItem(NavigationItem* item, const QString& backTitle) {
+    if (m_item)
+        disconnect(m_item, nullptr, this, nullptr);
+    m_item = item;
+    m_backTitle = backTitle;
+    if (item)
+        connect(item, &NavigationItem::changed, this, &NavigationBar::rebuild);
+    rebuild();
+}
+
+QString NavigationBar::title() const {
+    return m_title->text();
+}
+
+BarButton* NavigationBar::backButton() const {
+    return (m_left && m_left->isBackButton()) ? m_left.data() : nullptr;
+}
+
+QSize NavigationBar::sizeHint() const {
+    return {Theme::windowSize.width(), Theme::navigationBarHeight};
+}
+
+void NavigationBar::rebuild() {
+    retire(m_left);
+    retire(m_right);
+    m_title->setText(m_item ? m_item->title() : QString());
+    m_title->setAccessibleName(m_title->text());
+    if (m_item && m_item->leftBarButtonItem()) {
+        m_left = new BarButton(m_item->leftBarButtonItem(), this);
+    } else if (!m_backTitle.isEmpty()) {
+        m_left = new BarButton(m_backTitle, this);
+        connect(m_left, &QAbstractButton::clicked, this, &NavigationBar::backTriggered);
+    }
+    if (m_item && m_item->rightBarButtonItem())
+        m_right = new BarButton(m_item->rightBarButtonItem(), this);
+    layoutContents();
+    if (m_left)
+        m_left->show();
+    if (m_right)
+        m_right->show();
+}
+
+void NavigationBar::layoutContents() {
+    const int margin = Theme::barButtonMargin - 6; // the buttons carry their own padding
+    const int maxButton = width() / 3;
+    int leftWidth = 0;
+    int rightWidth = 0;
+    if (m_left) {
+        leftWidth = std::min(m_left->sizeHint().width(), maxButton);
+        m_left->setGeometry(margin, 0, leftWidth, height());
+    }
+    if (m_right) {
+        rightWidth = std::min(m_right->sizeHint().width(), maxButton);
+        m_right->setGeometry(width() - margin - rightWidth, 0, rightWidth, height());
+    }
+    // Centred in the bar, as wide as the larger side button allows on both sides.
+    const int side = margin + std::max(leftWidth, rightWidth) + 4;
+    m_title->setGeometry(side, 0, std::max(0, width() - 2 * side), height());
+}
+
+void NavigationBar::resizeEvent(QResizeEvent*) {
+    layoutContents();
+}
+
+void NavigationBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Theme::barBackgroundColor());
+    painter.fillRect(QRect(0, height() - 1, width(), 1), Theme::barHairlineColor());
+}

@@ -1,0 +1,63 @@
+#include "TabBarButton.h"
+
+#include "Icons.h"
+#include "TabBarItem.h"
+#include "Theme.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+constexpr int kIconSide = 30;
+}
+
+TabBarButton::TabBarButton(TabBarItem* item, QWidget* parent) : QAbstractButton(parent), m_item(item) {
+    setCheckable(true);
+    setAutoExclusive(true);
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    connect(item, &TabBarItem::changed, this, &TabBarButton::syncWithItem);
+    syncWithItem();
+}
+
+void TabBarButton::syncWithItem() {
+    if (!m_item)
+        return;
+    setText(m_item->title());
+    setIcon(m_item->icon());
+    setAccessibleName(m_item->title());
+    update();
+}
+
+QSize TabBarButton::sizeHint() const {
+    return {64, Theme::tabBarHeight};
+}
+
+void TabBarButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor color = isChecked() ? Theme::tintColor() : Theme::unselectedTabColor();
+    if (isDown())
+        color = color.darker(130);
+    if (isChecked()) {
+        QColor glow = Theme::tintColor();
+        glow.setAlphaF(0.08f);
+        painter.fillRect(rect().adjusted(2, 2, -2, -1), glow);
+    }
+    if (hasFocus()) {
+        QColor ring = Theme::tintColor();
+        ring.setAlphaF(0.35f);
+        painter.setPen(QPen(ring, 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 6, 6);
+    }
+    if (!icon().isNull()) {
+        const QPixmap pixmap = Icons::tinted(icon(), QSize(kIconSide, kIconSide), color, devicePixelRatioF());
+        painter.drawPixmap(QRect((width() - kIconSide) / 2, 3, kIconSide, kIconSide), pixmap);
+    }
+    const QFont font = Theme::boldSystemFont(10);
+    painter.setFont(font);
+    painter.setPen(color);
+    const QRect textArea(2, height() - 15, width() - 4, 13);
+    painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignVCenter,
+                     QFontMetrics(font).elidedText(text(), Qt::ElideRight, textArea.width()));
+}

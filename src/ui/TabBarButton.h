@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TabBarItem.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+
+// One tab of a tab bar: the item's icon over its title, tinted when selected.
+class TabBarButton final : public QAbstractButton {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TabBarButton)
+
+public:
+    explicit TabBarButton(TabBarItem* item, QWidget* parent = nullptr);
+
+    TabBarItem* item() const { return m_item; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void syncWithItem();
+
+    QPointer<TabBarItem> m_item;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QRectF>
+#include <QWidget>
+
+// Small helpers that give widgets the view operations the screens are written against: frames in
+// points and number tags found again by search. Tags live in the dynamic property "tag"; a widget
+// without one has the tag 0.
+
+// Places `view` at `frame` in its parent's coordinates; fractions are rounded to whole points.
+void setFrame(QWidget* view, const QRectF& frame);
+
+void setTag(QWidget* view, int tag);
+int tag(const QWidget* view);
+
+// `root` itself when it carries `tag`, otherwise the first descendant widget (depth first, in child
+// order) that does; nullptr when there is none.
+QWidget* viewWithTag(QWidget* root, int tag);
+
+template <typename T> T* viewWithTag(QWidget* root, int tagValue) {
+    return qobject_cast<T*>(viewWithTag(root, tagValue));
+}
