@@ -129,7 +129,8 @@ void TableViewCell::applyHighlightedTextColors(bool highlighted) {
     if (highlighted == m_textsHighlighted)
         return;
     m_textsHighlighted = highlighted;
-    const QList<QWidget*> views = m_contentView->findChildren<QWidget*>();
+    // Most views sit in the content view, but a cell subclass may also put its own beside it.
+    const QList<QWidget*> views = findChildren<QWidget*>();
     for (QWidget* view : views) {
         if (auto* label = qobject_cast<Label*>(view))
             label->setHighlighted(highlighted);
@@ -147,6 +148,10 @@ void TableViewCell::setGroupPosition(GroupPosition position) {
 
 void TableViewCell::setEditing(bool editing, bool showsDeleteControl, bool showsReorderControl,
                                bool animated) {
+    // Nothing changes: let a slide that is under way (say, through a reload right after the switch) go on.
+    if (editing == m_editing && (!editing || (showsDeleteControl == m_showsDeleteControl &&
+                                              showsReorderControl == m_showsReorderControl)))
+        return;
     // Leaving editing keeps the controls' flags so that they can slide out.
     if (editing) {
         m_showsDeleteControl = showsDeleteControl;

@@ -122,6 +122,17 @@ TEST_F(TableViewEditingTest, aTapAnywhereElseTakesTheConfirmationAwayWithoutDele
     EXPECT_EQ(table->numberOfRowsInSection(1), 3);
 }
 
+TEST_F(TableViewEditingTest, aReloadRightAfterSwitchingToEditingLetsTheControlsSlideIn) {
+    showCurrencyList({"USD", "EUR"});
+    table->setEditing(true, true);
+    table->reloadData(); // what a screen does when its editing state changes
+    TableViewCell* usd = table->cellForRowAtIndexPath({1, 0});
+    EXPECT_TRUE(usd->isShowingDeleteControl());
+    EXPECT_LT(usd->contentView()->x(), 20) << "still sliding";
+    EXPECT_TRUE(kittest::waitUntil([&] { return usd->deleteControlRect().left() == 0; }));
+    EXPECT_EQ(usd->contentView()->x(), usd->deleteControlRect().width());
+}
+
 TEST_F(TableViewEditingTest, rowsCanStillBeSelectedWhileEditing) {
     showCurrencyList({"USD", "EUR"});
     table->setEditing(true);

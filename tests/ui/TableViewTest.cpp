@@ -120,6 +120,7 @@ TEST_F(TableViewTest, tappingARowSelectsItAndTellsTheDelegateOnce) {
     EXPECT_TRUE(b->isSelected());
     EXPECT_TRUE(b->isHighlighted());
     EXPECT_TRUE(viewWithTag<Label>(b->contentView(), kTextTag)->isHighlighted());
+    EXPECT_TRUE(viewWithTag<Label>(b, kBadgeTag)->isHighlighted());
 
     clickRow({0, 2});
     EXPECT_EQ(source.selected, (std::vector<IndexPath>{IndexPath(0, 1), IndexPath(0, 2)}));

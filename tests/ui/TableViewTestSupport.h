@@ -23,6 +23,7 @@ inline void PrintTo(const IndexPath& path, std::ostream* os) {
 namespace tabletest {
 
 constexpr int kTextTag = 7;
+constexpr int kBadgeTag = 8;
 
 // A table's data in plain lists, answering as both data source and delegate, and noting every call
 // that tests check.
@@ -77,6 +78,11 @@ public:
             label->setGeometry(10, 0, 200, 44);
             label->setHighlightedTextColor(Qt::white);
             setTag(label, kTextTag);
+            // A view of the cell's own, beside the content view, as a cell subclass may add.
+            auto* badge = new Label(cell.get());
+            badge->setGeometry(220, 0, 40, 20);
+            badge->setHighlightedTextColor(Qt::white);
+            setTag(badge, kBadgeTag);
             ++cellsMade;
         }
         viewWithTag<Label>(cell->contentView(), kTextTag)->setText(rowText);
