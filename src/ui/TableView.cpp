@@ -621,7 +621,9 @@ void TableView::commitDeletion(const IndexPath& indexPath) {
 }
 
 bool TableView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && m_confirming && watched->isWidgetType()) {
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && m_confirming && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         const auto* press = static_cast<QMouseEvent*>(event);
         const bool inViewport = widget == viewport() || viewport()->isAncestorOf(widget);
