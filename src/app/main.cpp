@@ -1,20 +1,35 @@
-#include "ApplicationEvents.h"
+#include "AppDelegate.h"
 #include "Bundle.h"
-#include "CurrencyManager.h"
-#include "NotificationCenter.h"
-#include "UserDefaults.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
+#include <memory>
 
-// Until the screens exist the program runs the model alone: it prints the currency list, keeps the
-// rates up to date in the background and saves its state when it is told to stop.
+namespace {
+
+void installTranslations(QApplication& app) {
+    for (const auto& [file, folder] :
+         {std::pair{QStringLiteral("ratepad"), QStringLiteral(":/i18n")},
+          std::pair{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
+        auto translator = std::make_unique<QTranslator>(&app);
+        if (translator->load(QLocale(), file, QStringLiteral("_"), folder))
+            app.installTranslator(translator.release());
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Ratepad"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(RATEPAD_VERSION));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ratepad"));
+    QApplication::setApplicationVersion(QStringLiteral(RATEPAD_VERSION));
+    installTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Ratepad, a pocket currency converter."));
@@ -23,11 +38,17 @@ int main(int argc, char** argv) {
     const QCommandLineOption rateServer(QStringLiteral("rate-server"),
                                         QStringLiteral("The rate server to ask, as HOST[:PORT]."),
                                         QStringLiteral("HOST[:PORT]"));
-    const QCommandLineOption once(QStringLiteral("once"),
-                                  QStringLiteral("Print the currency list and exit."));
-    parser.addOption(rateServer);
-    parser.addOption(once);
-    if (!parser.parse(QCoreApplication::arguments())) {
+    const QCommandLineOption reachabilityHost(
+        QStringLiteral("reachability-host"),
+        QStringLiteral("The Internet host that tells whether the network is up."), QStringLiteral("HOST"));
+    const QCommandLineOption screenshots(
+        QStringLiteral("screenshots"),
+        QStringLiteral("Write a PNG of every tab into FOLDER, print the paths, quit."),
+        QStringLiteral("FOLDER"));
+    const QCommandLineOption list(QStringLiteral("list"),
+                                  QStringLiteral("Print the currency list and quit."));
+    parser.addOptions({rateServer, reachabilityHost, screenshots, list});
+    if (!parser.parse(QApplication::arguments())) {
         QTextStream(stderr) << "ratepad: " << parser.errorText() << "\nTry 'ratepad --help'.\n";
         return 2;
     }
@@ -35,28 +56,38 @@ int main(int argc, char** argv) {
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-
-    UserDefaults defaults(UserDefaults::defaultPath());
-    defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource(QStringLiteral("UserDefaults")));
-    NotificationCenter& center = NotificationCenter::defaultCenter();
-    CurrencyManager::Environment environment{defaults, Bundle::mainBundle(), center};
-    if (parser.isSet(rateServer))
-        environment.rateService.serverHost = parser.value(rateServer);
-    CurrencyManager manager(environment);
-    ApplicationEvents events(center);
-
-    QTextStream out(stdout);
-    const auto local = manager.localCurrency();
-    out << "Local currency: " << local->currencyCode() << " (" << local->label() << ")\n";
-    for (const auto& currency : manager.foreignCurrencies()) {
-        out << (currency == manager.foreignCurrency() ? "* " : "  ") << currency->currencyCode() << "  "
-            << currency->label().leftJustified(28) << "  "
-            << (currency->rate() ? currency->rate()->toString() : QStringLiteral("no rate")) << "\n";
+    if (!parser.positionalArguments().isEmpty()) {
+        QTextStream(stderr) << "ratepad: unexpected argument '" << parser.positionalArguments().first()
+                            << "'\nTry 'ratepad --help'.\n";
+        return 2;
     }
-    out.flush();
-    if (parser.isSet(once))
-        return 0;
 
-    QTimer::singleShot(0, &events, &ApplicationEvents::postDidFinishLaunching);
-    return QCoreApplication::exec();
+    AppDelegate::Options options;
+    options.rateServer = parser.value(rateServer);
+    options.reachabilityHost = parser.value(reachabilityHost);
+    AppDelegate delegate(options);
+    if (parser.isSet(list)) {
+        QTextStream out(stdout);
+        CurrencyManager& manager = delegate.currencyManager();
+        const auto local = manager.localCurrency();
+        out << "Local currency: " << local->currencyCode() << " (" << local->label() << ")\n";
+        for (const auto& currency : manager.foreignCurrencies()) {
+            out << (currency == manager.foreignCurrency() ? "* " : "  ") << currency->currencyCode() << "  "
+                << currency->label().leftJustified(28) << "  "
+                << (currency->rate() ? currency->rate()->toString() : QStringLiteral("no rate")) << "\n";
+        }
+        return 0;
+    }
+    QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+
+    if (parser.isSet(screenshots)) {
+        // Give the first rate update a moment, so the pictures show downloaded rates.
+        QTimer::singleShot(3000, &delegate, [&] {
+            QTextStream out(stdout);
+            for (const QString& path : delegate.saveScreenshots(parser.value(screenshots)))
+                out << path << "\n";
+            QApplication::quit();
+        });
+    }
+    return QApplication::exec();
 }

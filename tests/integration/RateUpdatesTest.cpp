@@ -157,7 +157,7 @@ TEST(RateUpdates, aKillAfterTheLastRateLosesNothing) {
 
     // The next start shows the downloaded rates, not the starting ones.
     HttpFixture silent([](const QByteArray&) { return QByteArray(); });
-    App again(config, silent.hostAndPort(), {"--once"});
+    App again(config, silent.hostAndPort(), {"--list"});
     const QString output = again.output();
     const QString euroLine = lines.filter(QRegularExpression("^1 USD = EUR ")).value(0);
     ASSERT_FALSE(euroLine.isEmpty());

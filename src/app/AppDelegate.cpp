@@ -1,0 +1,125 @@
+#include "AppDelegate.h"
+
+#include "AppWindow.h"
+#include "Bundle.h"
+#include "HelpViewController.h"
+#include "Icons.h"
+#include "MoreViewController.h"
+#include "NavigationController.h"
+#include "NotificationCenter.h"
+#include "Reachability.h"
+#include "TabBarController.h"
+#include "TabBarItem.h"
+#include "ZkSolicitReviewController.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+namespace {
+
+QString localized(const char* text) {
+    return Bundle::mainBundle().localizedString(QString::fromUtf8(text));
+}
+
+std::unique_ptr<ViewController> inNavigation(std::unique_ptr<ViewController> screen, const QIcon& icon) {
+    const QString title = screen->title();
+    auto navigation = std::make_unique<NavigationController>(std::move(screen));
+    navigation->setTitle(title);
+    navigation->tabBarItem()->setIcon(icon);
+    return navigation;
+}
+
+// Until its screen exists, a tab shows an empty screen with its title, never made-up content.
+std::unique_ptr<ViewController> emptyScreen(const char* title) {
+    auto screen = std::make_unique<ViewController>();
+    screen->setTitle(localized(title));
+    return screen;
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_options(std::move(options)) {
+    const Bundle& bundle = Bundle::mainBundle();
+    // The defaults must be registered before the manager reads its first preference.
+    m_defaults = std::make_unique<UserDefaults>(m_options.preferencesPath);
+    setupDefaults(*m_defaults, bundle);
+
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    m_events = std::make_unique<ApplicationEvents>(center);
+    CurrencyManager::Environment environment{*m_defaults, bundle, center};
+    if (!m_options.rateServer.isEmpty())
+        environment.rateService.serverHost = m_options.rateServer;
+    m_currencyManager = std::make_unique<CurrencyManager>(environment);
+
+    m_window = std::make_unique<AppWindow>();
+    m_window->setWindowTitle(
+        bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleDisplayName")).toString());
+    connect(m_currencyManager.get(), &CurrencyManager::networkActivityIndicatorVisibleChanged, m_window.get(),
+            &AppWindow::setNetworkActivityIndicatorVisible);
+    // A desktop has no memory warnings; leaving the window is the moment to make sure all is saved.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            m_events->postMemoryWarning();
+    });
+    buildTabs();
+
+    ZkSolicitReviewController::Environment review{*m_defaults, bundle, center};
+    review.window = m_window.get();
+    ZkSolicitReviewController::setDefaultEnvironment(review);
+}
+
+AppDelegate::~AppDelegate() {
+    // The window shows the tab bar controller's view: take it down before the controllers go.
+    m_window.reset();
+    m_tabBarController.reset();
+}
+
+void AppDelegate::setupDefaults(UserDefaults& defaults, const Bundle& bundle) {
+    defaults.registerDefaults(bundle.dictionaryForResource(QStringLiteral("UserDefaults")));
+    defaults.synchronize();
+}
+
+void AppDelegate::buildTabs() {
+    std::vector<std::unique_ptr<ViewController>> tabs;
+    auto converter = emptyScreen(QT_TRANSLATE_NOOP("Localizable", "Converter"));
+    converter->tabBarItem()->setIcon(Icons::converter());
+    tabs.push_back(std::move(converter));
+    tabs.push_back(
+        inNavigation(emptyScreen(QT_TRANSLATE_NOOP("Localizable", "Currencies")), Icons::currencies()));
+    tabs.push_back(inNavigation(emptyScreen(QT_TRANSLATE_NOOP("Localizable", "Setup")), Icons::setup()));
+    tabs.push_back(inNavigation(std::make_unique<HelpViewController>(), Icons::help()));
+    tabs.push_back(inNavigation(std::make_unique<MoreViewController>(), Icons::more()));
+    m_tabBarController = std::make_unique<TabBarController>();
+    m_tabBarController->setViewControllers(std::move(tabs));
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    m_window->setRootViewController(m_tabBarController.get());
+    m_window->makeKeyAndVisible();
+    ZkSolicitReviewController::solicit();
+    m_events->postDidFinishLaunching();
+}
+
+bool AppDelegate::isNetworkAvailable() const {
+    QString host = m_options.reachabilityHost;
+    if (host.isEmpty())
+        host = Bundle::mainBundle().objectForInfoDictionaryKey(QStringLiteral("ReachabilityHost")).toString();
+    return Reachability::isReachable(Reachability::flagsForHost(host));
+}
+
+QStringList AppDelegate::saveScreenshots(const QString& folder) {
+    QDir().mkpath(folder);
+    QStringList paths;
+    const int selected = m_tabBarController->selectedIndex();
+    const auto tabs = m_tabBarController->viewControllers();
+    for (int i = 0; i < tabs.size(); ++i) {
+        m_tabBarController->setSelectedIndex(i);
+        QCoreApplication::processEvents();
+        const QString name = tabs[i]->title().toLower().replace(u' ', u'-');
+        const QString path = QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(name));
+        if (m_window->grab().save(path))
+            paths << path;
+    }
+    m_tabBarController->setSelectedIndex(selected);
+    return paths;
+}

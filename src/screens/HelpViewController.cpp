@@ -1,0 +1,101 @@
+#include "HelpViewController.h"
+
+#include "Bundle.h"
+#include "Theme.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QString localized(const char* text) {
+    return Bundle::mainBundle().localizedString(QString::fromUtf8(text));
+}
+
+// Each paragraph is translated on its own, so a change to one does not void the others.
+struct Paragraph {
+    const char* heading;
+    const char* body;
+};
+
+const Paragraph kParagraphs[] = {
+    {QT_TRANSLATE_NOOP("Localizable", "Converting"),
+     QT_TRANSLATE_NOOP(
+         "Localizable",
+         "Type an amount on the keypad of the first tab. The upper row shows it in your local "
+         "currency and converted into the current foreign currency; the lower row shows the same "
+         "amount in the foreign currency and converted back. Results are exact and rounded to "
+         "two decimals. C clears the amount. On a computer you can type digits, the decimal "
+         "point, Escape or Delete, and copy the converted amount with Ctrl+C.")},
+    {QT_TRANSLATE_NOOP("Localizable", "Foreign currencies"),
+     QT_TRANSLATE_NOOP("Localizable",
+                       "The Currencies tab lists your foreign currencies with their rate (how much of the "
+                       "foreign currency one unit of your local currency buys) and the time of the last "
+                       "download. Tap a currency to make it the one the keypad converts into. Tap Edit to "
+                       "delete currencies, to move them by their grips, or to change one: its code, its name "
+                       "or its rate.")},
+    {QT_TRANSLATE_NOOP("Localizable", "Adding currencies"),
+     QT_TRANSLATE_NOOP(
+         "Localizable",
+         "Tap Add Currency to choose from more than 190 world currencies; the search field finds "
+         "one by its code or its name. A currency that is not in the list can be typed in with "
+         "More, together with its rate. Rates are downloaded only for currencies of the list.")},
+    {QT_TRANSLATE_NOOP("Localizable", "Exchange rates"),
+     QT_TRANSLATE_NOOP(
+         "Localizable",
+         "With automatic updates on (the Setup tab), Ratepad downloads every rate when the last "
+         "download is six hours old, and rates that are still missing whenever it starts. The "
+         "refresh button of the Currencies tab downloads all rates at once. Until a rate has been "
+         "downloaded, a starting rate shipped with Ratepad is used, so conversions work "
+         "offline from the first start.")},
+    {QT_TRANSLATE_NOOP("Localizable", "Local currency"),
+     QT_TRANSLATE_NOOP("Localizable",
+                       "The Setup tab also changes your local currency. A new local currency replaces the "
+                       "foreign list with a fresh starting list, so Ratepad asks before it does so.")},
+    {QT_TRANSLATE_NOOP("Localizable", "Your data"),
+     QT_TRANSLATE_NOOP("Localizable",
+                       "Your currencies, rates and settings are saved on this computer a moment after every "
+                       "change and when Ratepad quits. Nothing is sent anywhere except the currency codes of "
+                       "the rates being looked up.")},
+};
+
+} // namespace
+
+HelpViewController::HelpViewController(QObject* parent) : ViewController(parent) {
+    setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Help")));
+}
+
+QString HelpViewController::helpText() {
+    QString html;
+    for (const Paragraph& p : kParagraphs)
+        html += QStringLiteral("<h3>%1</h3><p>%2</p>")
+                    .arg(localized(p.heading).toHtmlEscaped(), localized(p.body).toHtmlEscaped());
+    return html;
+}
+
+void HelpViewController::loadView() {
+    auto view = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(view.get());
+    layout->setContentsMargins(10, 10, 10, 10);
+    m_textView = new QTextBrowser(view.get());
+    m_textView->setObjectName(QStringLiteral("helpText"));
+    m_textView->setAccessibleName(localized(QT_TRANSLATE_NOOP("Localizable", "Help")));
+    m_textView->setFrameShape(QFrame::NoFrame);
+    m_textView->setFont(Theme::systemFont(15));
+    m_textView->document()->setDocumentMargin(12);
+    m_textView->setHtml(helpText());
+    m_textView->setStyleSheet(QStringLiteral("QTextBrowser { background: white; border-radius: 10px; }"));
+    layout->addWidget(m_textView);
+    setView(std::move(view));
+}
+
+void HelpViewController::viewDidLoad() {
+    QPalette palette = view()->palette();
+    palette.setColor(QPalette::Window, Theme::groupTableViewBackgroundColor());
+    view()->setPalette(palette);
+    view()->setAutoFillBackground(true);
+}
+
+void HelpViewController::viewDidUnload() {
+    m_textView = nullptr;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ViewController.h"
+
+class NavigationController;
+class QTextBrowser;
+
+// A fixed help text that explains Ratepad, on the grouped-table background.
+class HelpViewController final : public ViewController {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HelpViewController)
+
+public:
+    explicit HelpViewController(QObject* parent = nullptr);
+
+    QTextBrowser* textView() const { return m_textView; }
+    // The navigation controller the screen is shown in; not owned, not used by the screen itself.
+    NavigationController* subViewNavigationController() const { return m_subViewNavigationController; }
+    void setSubViewNavigationController(NavigationController* controller) {
+        m_subViewNavigationController = controller;
+    }
+
+    // The help text as shown, in the current language.
+    static QString helpText();
+
+protected:
+    void loadView() override;
+    void viewDidLoad() override;
+    void viewDidUnload() override;
+
+private:
+    QTextBrowser* m_textView = nullptr; // child of the view
+    NavigationController* m_subViewNavigationController = nullptr;
+};

@@ -1,0 +1,40 @@
+#include "MoreTableViewCell.h"
+
+#include "ImageView.h"
+#include "Label.h"
+#include "Theme.h"
+#include "Views.h"
+
+#include <QPixmap>
+
+namespace {
+constexpr qreal kIconSize = 57.0;
+constexpr qreal kMargin = 5.0;
+constexpr qreal kGap = 10.0;
+constexpr qreal kNameHeight = 25.0;
+} // namespace
+
+MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* parent)
+    : TableViewCell(reuseIdentifier, parent), m_iconImageView(new ImageView(QPixmap(), this)),
+      m_nameLabel(new Label(this)), m_descriptionLabel(new Label(this)) {
+    setAccessoryType(AccessoryType::DisclosureIndicator);
+    const QRectF bounds = contentView()->rect();
+
+    setFrame(m_iconImageView, QRectF(bounds.left() + kMargin, bounds.top() + kMargin, kIconSize, kIconSize));
+    m_iconImageView->setContentMode(ImageView::ContentMode::ScaleAspectFit);
+
+    // Only the right margin is flexible: the labels keep their left edge and width when the cell widens.
+    const qreal textLeft = bounds.left() + kMargin + kIconSize + kGap;
+    const qreal textWidth = bounds.width() - kIconSize - kMargin - kGap;
+    setFrame(m_nameLabel, QRectF(textLeft, 10.0, textWidth, kNameHeight));
+    m_nameLabel->setFont(Theme::boldSystemFont(18));
+    m_nameLabel->setTextColor(Qt::black);
+    m_nameLabel->setHighlightedTextColor(Qt::white);
+    m_nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    setFrame(m_descriptionLabel, QRectF(textLeft, kNameHeight + kGap + kMargin, textWidth, 15.0));
+    m_descriptionLabel->setFont(Theme::systemFont(12));
+    m_descriptionLabel->setTextColor(Theme::grayColor());
+    m_descriptionLabel->setHighlightedTextColor(Qt::white);
+    m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}

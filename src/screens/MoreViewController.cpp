@@ -1,0 +1,131 @@
+#include "MoreViewController.h"
+
+#include "Bundle.h"
+#include "ImageView.h"
+#include "Label.h"
+#include "MoreTableViewCell.h"
+#include "TableView.h"
+
+#include <QDesktopServices>
+#include <QPixmap>
+
+namespace {
+
+QString localized(const char* text) {
+    return Bundle::mainBundle().localizedString(QString::fromUtf8(text));
+}
+
+const QString kCellIdentifier = QStringLiteral("MoreTableViewCell");
+
+// Phone applications link to their store pages, desktop ones to their web pages.
+const MoreViewController::Application kPhoneApplications[] = {
+    {QT_TRANSLATE_NOOP("Localizable", "Currencies"), "icon-currencies.png",
+     QT_TRANSLATE_NOOP("Localizable", "Exchange rates for many currencies"),
+     "https://f-droid.org/packages/de.salomax.currencies/"},
+    {QT_TRANSLATE_NOOP("Localizable", "Simple Calculator"), "icon-simplecalculator.png",
+     QT_TRANSLATE_NOOP("Localizable", "A calculator without clutter"),
+     "https://f-droid.org/packages/com.simplemobiletools.calculator/"},
+    {QT_TRANSLATE_NOOP("Localizable", "Calculator++"), "icon-calculatorpp.png",
+     QT_TRANSLATE_NOOP("Localizable", "Scientific calculator with history"),
+     "https://f-droid.org/packages/org.solovyev.android.calculator/"},
+    {QT_TRANSLATE_NOOP("Localizable", "Unit Converter Ultimate"), "icon-unitconverter.png",
+     QT_TRANSLATE_NOOP("Localizable", "Converts units of every kind"),
+     "https://f-droid.org/packages/com.physphil.android.unitconverterultimate/"},
+};
+const MoreViewController::Application kDesktopApplications[] = {
+    {QT_TRANSLATE_NOOP("Localizable", "Qalculate!"), "icon-qalculate.png",
+     QT_TRANSLATE_NOOP("Localizable", "Calculator with units and currencies"),
+     "https://qalculate.github.io/"},
+    {QT_TRANSLATE_NOOP("Localizable", "GNOME Calculator"), "icon-gnomecalculator.png",
+     QT_TRANSLATE_NOOP("Localizable", "Desktop calculator with currency conversion"),
+     "https://apps.gnome.org/Calculator/"},
+};
+
+} // namespace
+
+MoreViewController::MoreViewController(UrlOpener openURL, QObject* parent)
+    : ViewController(parent), m_openURL(std::move(openURL)) {
+    if (!m_openURL)
+        m_openURL = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "More")));
+}
+
+const MoreViewController::Application* MoreViewController::applicationAt(const IndexPath& indexPath) {
+    const int row = indexPath.row();
+    if (indexPath.section() == 0 && row >= 0 && row < static_cast<int>(std::size(kPhoneApplications)))
+        return &kPhoneApplications[row];
+    if (indexPath.section() == 1 && row >= 0 && row < static_cast<int>(std::size(kDesktopApplications)))
+        return &kDesktopApplications[row];
+    return nullptr;
+}
+
+void MoreViewController::loadView() {
+    auto table = std::make_unique<TableView>(TableView::Style::Plain);
+    table->setObjectName(QStringLiteral("moreTable"));
+    table->setRowHeight(67);
+    table->setDataSource(this);
+    table->setDelegate(this);
+    m_tableView = table.get();
+    setView(std::move(table));
+}
+
+void MoreViewController::viewDidUnload() {
+    m_tableView = nullptr;
+}
+
+int MoreViewController::numberOfSections(TableView*) {
+    return 2;
+}
+
+QString MoreViewController::titleForHeaderInSection(TableView*, int section) {
+    switch (section) {
+    case 0:
+        return localized(QT_TRANSLATE_NOOP("Localizable", "iPhone Applications"));
+    case 1:
+        return localized(QT_TRANSLATE_NOOP("Localizable", "Mac Applications"));
+    default:
+        return localized(QT_TRANSLATE_NOOP("Localizable", "-"));
+    }
+}
+
+int MoreViewController::numberOfRowsInSection(TableView*, int section) {
+    switch (section) {
+    case 0:
+        return static_cast<int>(std::size(kPhoneApplications));
+    case 1:
+        return static_cast<int>(std::size(kDesktopApplications));
+    default:
+        return 0;
+    }
+}
+
+std::unique_ptr<TableViewCell> MoreViewController::cellForRowAtIndexPath(TableView* tableView,
+                                                                         const IndexPath& indexPath) {
+    std::unique_ptr<TableViewCell> cell = tableView->dequeueReusableCellWithIdentifier(kCellIdentifier);
+    if (!cell)
+        cell = std::make_unique<MoreTableViewCell>(kCellIdentifier);
+    auto* more = static_cast<MoreTableViewCell*>(cell.get());
+    if (const Application* app = applicationAt(indexPath)) {
+        more->nameLabel()->setText(localized(app->displayName));
+        more->iconImageView()->setImage(
+            QPixmap(QStringLiteral(":/") + QString::fromLatin1(app->iconImageName)));
+        more->descriptionLabel()->setText(localized(app->description));
+    }
+    return cell;
+}
+
+std::optional<TableViewCell::AccessoryType>
+MoreViewController::accessoryTypeForRowWithIndexPath(TableView*, const IndexPath&) {
+    return TableViewCell::AccessoryType::DetailDisclosureButton;
+}
+
+std::optional<IndexPath> MoreViewController::willSelectRowAtIndexPath(TableView* tableView,
+                                                                      const IndexPath& indexPath) {
+    tableView->deselectRowAtIndexPath(indexPath, true);
+    return std::nullopt;
+}
+
+void MoreViewController::accessoryButtonTappedForRowWithIndexPath(TableView*, const IndexPath& indexPath) {
+    if (const Application* app = applicationAt(indexPath))
+        m_openURL(QUrl(QString::fromLatin1(app->link)));
+}

@@ -1,0 +1,96 @@
+#include "HelpViewController.h"
+#include "ImageView.h"
+#include "Label.h"
+#include "MoreTableViewCell.h"
+#include "MoreViewController.h"
+#include "TableView.h"
+#include "Theme.h"
+
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+TEST(HelpScreen, showsTheHelpTextOnTheGroupedBackgroundAsSoonAsLoaded) {
+    HelpViewController help;
+    QWidget* view = help.view();
+    EXPECT_EQ(view->palette().color(QPalette::Window), Theme::groupTableViewBackgroundColor());
+    ASSERT_NE(help.textView(), nullptr);
+    const QString text = help.textView()->toPlainText();
+    EXPECT_TRUE(text.contains("keypad"));
+    EXPECT_TRUE(text.contains("six hours"));
+    EXPECT_TRUE(help.textView()->isReadOnly());
+    // A discarded view comes back whole.
+    EXPECT_TRUE(help.unloadView());
+    EXPECT_EQ(help.textView(), nullptr);
+    help.view();
+    EXPECT_FALSE(help.textView()->toPlainText().isEmpty());
+}
+
+namespace {
+
+struct MoreScreen {
+    QList<QUrl> opened;
+    MoreViewController screen{[this](const QUrl& url) {
+        opened << url;
+        return true;
+    }};
+    TableView* table() {
+        QWidget* view = screen.view();
+        view->resize(Theme::windowSize);
+        view->show();
+        return screen.tableView();
+    }
+};
+
+} // namespace
+
+TEST(MoreScreen, listsFourPhoneAndTwoDesktopApplicationsUnderTheirHeaders) {
+    MoreScreen more;
+    TableView* table = more.table();
+    ASSERT_EQ(table->numberOfSections(), 2);
+    EXPECT_EQ(table->numberOfRowsInSection(0), 4);
+    EXPECT_EQ(table->numberOfRowsInSection(1), 2);
+    EXPECT_EQ(more.screen.titleForHeaderInSection(table, 0), "iPhone Applications");
+    EXPECT_EQ(more.screen.titleForHeaderInSection(table, 1), "Mac Applications");
+    EXPECT_EQ(more.screen.titleForHeaderInSection(table, 7), "-");
+    EXPECT_EQ(more.screen.numberOfRowsInSection(table, 7), 0);
+    EXPECT_EQ(table->rowHeight(), 67);
+    for (int s = 0; s < 2; ++s) {
+        for (int r = 0; r < table->numberOfRowsInSection(s); ++r) {
+            const auto* app = MoreViewController::applicationAt(IndexPath::forRow(r, s));
+            ASSERT_NE(app, nullptr);
+            const QUrl link(QString::fromLatin1(app->link));
+            EXPECT_EQ(link.scheme(), "https") << app->link;
+            EXPECT_FALSE(QPixmap(QStringLiteral(":/") + app->iconImageName).isNull()) << app->iconImageName;
+        }
+    }
+    EXPECT_EQ(MoreViewController::applicationAt(IndexPath::forRow(4, 0)), nullptr);
+}
+
+TEST(MoreScreen, rowsCannotBeSelectedAndOnlyTheDetailButtonOpensTheLink) {
+    MoreScreen more;
+    TableView* table = more.table();
+    const IndexPath second = IndexPath::forRow(1, 0);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->rectForRowAtIndexPath(second).center());
+    EXPECT_FALSE(table->indexPathForSelectedRow());
+    EXPECT_TRUE(more.opened.isEmpty());
+
+    TableViewCell* cell = table->cellForRowAtIndexPath(second);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->displayedAccessoryType(), TableViewCell::AccessoryType::DetailDisclosureButton);
+    QTest::mouseClick(cell, Qt::LeftButton, {}, cell->accessoryRect().center());
+    ASSERT_EQ(more.opened.size(), 1);
+    EXPECT_EQ(more.opened[0], QUrl(QString::fromLatin1(MoreViewController::applicationAt(second)->link)));
+}
+
+TEST(MoreScreen, cellsLayOutFromTheirContentAndKeepTheLabelsWhenWidened) {
+    MoreTableViewCell cell("MoreTableViewCell");
+    EXPECT_EQ(cell.iconImageView()->geometry(), QRect(5, 5, 57, 57));
+    EXPECT_EQ(cell.nameLabel()->geometry().left(), 72);
+    EXPECT_EQ(cell.nameLabel()->geometry().top(), 10);
+    EXPECT_EQ(cell.descriptionLabel()->geometry().top(), 40);
+    EXPECT_EQ(cell.nameLabel()->highlightedTextColor(), QColor(Qt::white));
+    const QRect before = cell.nameLabel()->geometry();
+    cell.resize(480, 67);
+    EXPECT_EQ(cell.nameLabel()->geometry(), before);
+}
