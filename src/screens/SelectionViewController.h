@@ -1,10 +1,12 @@
 #pragma once
 
+#include "TableView.h"
 #include "TableViewDataSource.h"
 #include "TableViewDelegate.h"
 #include "ViewController.h"
 
 #include <QHash>
+#include <QLineEdit>
 #include <QMap>
 #include <QPointer>
 #include <QString>
@@ -12,9 +14,7 @@
 #include <QVariant>
 
 class CurrencyManager;
-class QLineEdit;
 class SelectionViewController;
-class TableView;
 
 // How the picker tells the screen that presented it what the user chose. The picker does nothing
 // after any of these: the delegate acts and closes it.

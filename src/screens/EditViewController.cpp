@@ -1,0 +1,285 @@
+#include "EditViewController.h"
+
+#include "Autoresizing.h"
+#include "BarButtonItem.h"
+#include "Bundle.h"
+#include "CurrencyManager.h"
+#include "DisplayFormatters.h"
+#include "Label.h"
+#include "NavigationController.h"
+#include "NavigationItem.h"
+#include "TableView.h"
+#include "TextField.h"
+#include "Theme.h"
+#include "Views.h"
+
+#include <QLabel>
+
+namespace {
+
+QString localized(const char* key) {
+    return Bundle::mainBundle().localizedString(QString::fromUtf8(key));
+}
+
+const QString kCodeCellIdentifier = QStringLiteral("CurrencyCodeCell");
+const QString kLabelCellIdentifier = QStringLiteral("CurrencyLabelCell");
+const QString kRateCellIdentifier = QStringLiteral("CurrencyRateCell");
+
+// The placeholders are examples of what to type, not texts to translate.
+const QString kLocalCodePlaceholder = QStringLiteral("USD");
+const QString kForeignCodePlaceholder = QStringLiteral("GBP");
+const QString kNamePlaceholder = QStringLiteral("British Pound");
+
+constexpr int kMaxCodeLength = 3;
+
+} // namespace
+
+EditViewController::EditViewController(CurrencyManager& manager, QObject* parent)
+    : ViewController(parent), m_manager(manager) {
+    setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Currency")));
+    auto* cancelItem = new BarButtonItem(BarButtonItem::SystemItem::Cancel);
+    connect(cancelItem, &BarButtonItem::triggered, this, &EditViewController::cancel);
+    navigationItem()->setLeftBarButtonItem(cancelItem);
+    m_saveItem = new BarButtonItem(BarButtonItem::SystemItem::Save);
+    connect(m_saveItem, &BarButtonItem::triggered, this, &EditViewController::save);
+    navigationItem()->setRightBarButtonItem(m_saveItem);
+    updateSaveButton();
+}
+
+EditViewController::~EditViewController() {
+    for (TextField* field : {m_codeField.data(), m_nameField.data(), m_rateField.data()}) {
+        if (field)
+            field->setDelegate(nullptr);
+    }
+    if (m_tableView) {
+        m_tableView->setDataSource(nullptr);
+        m_tableView->setDelegate(nullptr);
+    }
+}
+
+EditViewController::Mode EditViewController::mode() const {
+    if (std::dynamic_pointer_cast<LocalCurrency>(m_currency))
+        return Mode::Local;
+    return m_currency ? Mode::Edit : Mode::NewCurrency;
+}
+
+void EditViewController::loadView() {
+    auto table = std::make_unique<TableView>(TableView::Style::Grouped);
+    table->setObjectName(QStringLiteral("editorTable"));
+    table->setDataSource(this);
+    table->setDelegate(this);
+    // Rows are never selected, so a tap beside a field must not take the focus (the keyboard) away.
+    table->setFocusPolicy(Qt::NoFocus);
+    m_tableView = table.get();
+    setView(std::move(table));
+}
+
+TableView* EditViewController::tableView() {
+    view();
+    return m_tableView;
+}
+
+void EditViewController::viewWillAppear(bool animated) {
+    ViewController::viewWillAppear(animated);
+    setTitle(mode() == Mode::Local ? localized(QT_TRANSLATE_NOOP("Localizable", "Master Currency"))
+                                   : localized(QT_TRANSLATE_NOOP("Localizable", "Foreign Currency")));
+    tableView()->reloadData();
+    updateSaveButton();
+}
+
+void EditViewController::viewDidAppear(bool animated) {
+    ViewController::viewDidAppear(animated);
+    for (TextField* field : {m_codeField.data(), m_rateField.data(), m_nameField.data()}) {
+        if (field && field->isEnabled()) {
+            field->becomeFirstResponder();
+            return;
+        }
+    }
+}
+
+int EditViewController::numberOfRowsInSection(TableView*, int) {
+    return mode() == Mode::Local ? 1 : 3;
+}
+
+QString EditViewController::titleForFooterInSection(TableView*, int) {
+    if (mode() == Mode::Local)
+        return localized(
+            QT_TRANSLATE_NOOP("Localizable", "Automatic updates are supported \nfor 190+ world currencies"));
+    const auto local = m_manager.localCurrency();
+    return localized(QT_TRANSLATE_NOOP("Localizable", "Value of 1 %@ in above currency"))
+        .replace(QStringLiteral("%@"), local ? local->currencyCode() : QString());
+}
+
+bool EditViewController::canEditRowAtIndexPath(TableView*, const IndexPath&) {
+    return false;
+}
+
+std::optional<IndexPath> EditViewController::willSelectRowAtIndexPath(TableView*, const IndexPath&) {
+    return std::nullopt; // only the fields inside the rows take touches
+}
+
+std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableView* tableView,
+                                                                         const IndexPath& indexPath) {
+    struct RowKind {
+        const QString& identifier;
+        const char* title;
+        QPointer<TextField>& field;
+        Qt::InputMethodHints keyboard;
+    };
+    const Qt::InputMethodHints letters = Qt::ImhPreferUppercase | Qt::ImhNoPredictiveText;
+    std::optional<RowKind> kind;
+    switch (indexPath.row()) {
+    case CodeRow:
+        kind.emplace(kCodeCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Code"), m_codeField, letters);
+        break;
+    case NameRow:
+        kind.emplace(kLabelCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Name"), m_nameField, letters);
+        break;
+    case RateRow:
+        kind.emplace(kRateCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Exchange Rate"), m_rateField,
+                     letters | Qt::ImhPreferNumbers);
+        break;
+    default:
+        return nullptr;
+    }
+
+    std::unique_ptr<TableViewCell> cell = tableView->dequeueReusableCellWithIdentifier(kind->identifier);
+    if (!cell) {
+        cell = std::make_unique<TableViewCell>(kind->identifier);
+        cell->textLabel()->setText(localized(kind->title));
+        cell->setSelectionStyle(TableViewCell::SelectionStyle::None);
+        QWidget* content = cell->contentView();
+        const qreal maxX = content->rect().right() + 1;
+
+        auto* field = new TextField(content);
+        setFrame(field, QRectF(maxX - 210, 11, 200, 32));
+        Autoresizing::setMask(field, Autoresizing::FlexibleLeftMargin);
+        // Top-aligned, so that the text stands on the same line as the row's title.
+        field->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        field->setTextColor(Theme::valueTextColor());
+        field->setInputMethodHints(kind->keyboard);
+        if (indexPath.row() == RateRow)
+            field->setPlaceholderText(
+                longExchangeRateFormatter().stringFromDecimal(Decimal::fromString("1.5852")));
+        kind->field = field;
+        if (indexPath.row() == CodeRow)
+            connect(field, &QLineEdit::textChanged, this, &EditViewController::updateSaveButton);
+    }
+
+    const auto foreign = std::dynamic_pointer_cast<ForeignCurrency>(m_currency);
+    switch (indexPath.row()) {
+    case CodeRow:
+        if (mode() == Mode::Local) {
+            m_codeField->setEnabled(true);
+            m_codeField->setPlaceholderText(kLocalCodePlaceholder);
+            m_codeField->setText(QString());
+        } else {
+            m_codeField->setEnabled(!m_currency);
+            m_codeField->setPlaceholderText(kForeignCodePlaceholder);
+            m_codeField->setText(m_currency ? m_currency->currencyCode() : QString());
+        }
+        m_codeField->setDelegate(this);
+        break;
+    case NameRow:
+        m_nameField->setPlaceholderText(kNamePlaceholder);
+        m_nameField->setText(m_currency ? m_currency->label() : QString());
+        // Done in the name field saves too, like in the other two; its edits are never refused.
+        m_nameField->setDelegate(this);
+        break;
+    case RateRow:
+        m_rateField->setText(foreign && foreign->rate()
+                                 ? longExchangeRateFormatter().stringFromDecimal(*foreign->rate())
+                                 : QString());
+        m_rateField->setDelegate(this);
+        break;
+    default:
+        break;
+    }
+    updateSaveButton();
+    return cell;
+}
+
+bool EditViewController::isAcceptableRateText(const QString& candidate) {
+    // Emptying the field is allowed: saving reads an empty rate as 1.
+    if (candidate.isEmpty())
+        return true;
+    const NumberFormatter& formatter = longExchangeRateFormatter();
+    const std::optional<Decimal> value = formatter.decimalFromString(candidate);
+    if (!value)
+        return false;
+    const QString rendering = formatter.stringFromDecimal(*value);
+    if (rendering == candidate || rendering.startsWith(candidate))
+        return true;
+    if (!candidate.startsWith(rendering))
+        return false;
+    for (qsizetype i = rendering.size(); i < candidate.size(); ++i) {
+        if (candidate.at(i) != u'0')
+            return false;
+    }
+    return true;
+}
+
+bool EditViewController::shouldChangeCharactersInRange(TextField* field, int location, int length,
+                                                       const QString& replacement) {
+    const QString candidate = field->text().replace(location, length, replacement);
+    if (field == m_codeField)
+        return candidate.size() <= kMaxCodeLength;
+    if (field == m_rateField)
+        return isAcceptableRateText(candidate);
+    return true;
+}
+
+bool EditViewController::textFieldShouldReturn(TextField* field) {
+    if (!canSave())
+        return false;
+    field->resignFirstResponder();
+    save();
+    return false;
+}
+
+bool EditViewController::canSave() const {
+    return m_codeField && !m_codeField->text().isEmpty();
+}
+
+void EditViewController::updateSaveButton() {
+    if (m_saveItem)
+        m_saveItem->setEnabled(canSave());
+}
+
+void EditViewController::save() {
+    // A currency without a code can never be looked up, and as the local currency it would rebuild
+    // the whole list around nothing.
+    if (!canSave())
+        return;
+    const QString code = m_codeField->text();
+    const QString name = m_nameField ? m_nameField->text() : QString();
+
+    if (mode() == Mode::Local) {
+        auto local = LocalCurrency::create(code);
+        local->setLabel(name);
+        m_manager.setLocalCurrency(local);
+        m_currency = local;
+    } else {
+        auto foreign = std::dynamic_pointer_cast<ForeignCurrency>(m_currency);
+        if (!foreign) {
+            foreign = ForeignCurrency::create(code);
+            foreign->setLabel(name);
+            m_manager.insertForeignCurrency(foreign, 0);
+            m_manager.setForeignCurrency(foreign);
+            m_currency = foreign;
+        }
+        foreign->setLabel(name);
+        const QString rateText = m_rateField ? m_rateField->text() : QString();
+        // The typed rate replaces any starting rate the insertion filled in.
+        foreign->setRate(rateText.isEmpty() ? std::optional<Decimal>(Decimal(1))
+                                            : longExchangeRateFormatter().decimalFromString(rateText));
+        m_manager.addLabelToCurrency(*foreign);
+    }
+    if (NavigationController* navigation = navigationController())
+        navigation->popViewControllerAnimated(true);
+}
+
+void EditViewController::cancel() {
+    if (NavigationController* navigation = navigationController())
+        navigation->popViewControllerAnimated(true);
+}
