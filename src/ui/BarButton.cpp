@@ -4,6 +4,7 @@
 #include "Icons.h"
 #include "Theme.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -48,7 +49,8 @@ QFont BarButton::titleFont() const {
 QSize BarButton::sizeHint() const {
     if (text().isEmpty() && !icon().isNull())
         return {kIconSide + 2 * kPadding, Theme::navigationBarHeight};
-    const int textWidth = QFontMetrics(titleFont()).horizontalAdvance(text());
+    // A little slack: eliding measures more tightly than the advance.
+    const int textWidth = QFontMetrics(titleFont()).horizontalAdvance(text()) + 2;
     return {textWidth + 2 * kPadding + (m_back ? kChevronWidth : 0), Theme::navigationBarHeight};
 }
 
@@ -59,7 +61,7 @@ void BarButton::paintEvent(QPaintEvent*) {
     if (isDown())
         color.setAlphaF(0.3f);
 
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.35f);
         painter.setPen(QPen(ring, 2));
@@ -91,4 +93,15 @@ void BarButton::paintEvent(QPaintEvent*) {
     painter.setPen(color);
     const QString shown = QFontMetrics(titleFont()).elidedText(text(), Qt::ElideRight, area.width());
     painter.drawText(area, Qt::AlignVCenter | (m_back ? Qt::AlignLeft : Qt::AlignHCenter), shown);
+}
+
+void BarButton::focusInEvent(QFocusEvent* event) {
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                      event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void BarButton::focusOutEvent(QFocusEvent* event) {
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
 }

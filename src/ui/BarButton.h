@@ -23,6 +23,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void syncWithItem();
@@ -30,4 +32,5 @@ private:
 
     QPointer<BarButtonItem> m_item;
     bool m_back = false;
+    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };

@@ -3,6 +3,7 @@
 #include "Theme.h"
 #include "Views.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -84,7 +85,7 @@ void Button::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Theme::pressedOverlayColor());
     painter.setClipping(false);
 
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.5f);
         painter.setPen(QPen(ring, 2));
@@ -109,4 +110,15 @@ void Button::paintEvent(QPaintEvent*) {
     }
     painter.setPen(isDown() ? m_titleColor.darker(140) : m_titleColor);
     painter.drawText(area, Qt::AlignCenter, text());
+}
+
+void Button::focusInEvent(QFocusEvent* event) {
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                      event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void Button::focusOutEvent(QFocusEvent* event) {
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
 }

@@ -33,6 +33,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void init();
@@ -43,4 +45,5 @@ private:
     QColor m_titleColor;
     QColor m_titleShadowColor;
     QPointF m_titleShadowOffset;
+    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };

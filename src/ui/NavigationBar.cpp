@@ -1,6 +1,7 @@
 #include "NavigationBar.h"
 
 #include "BarButton.h"
+#include "Bundle.h"
 #include "Label.h"
 #include "NavigationItem.h"
 #include "Theme.h"
@@ -74,6 +75,12 @@ void NavigationBar::layoutContents() {
     const int maxButton = width() / 3;
     int leftWidth = 0;
     int rightWidth = 0;
+    if (BarButton* back = backButton()) {
+        // A back title too long for the bar gives way to the plain "Back", as on the phone.
+        back->setText(m_backTitle);
+        if (back->sizeHint().width() > maxButton)
+            back->setText(Bundle::mainBundle().localizedString(QT_TRANSLATE_NOOP("Localizable", "Back")));
+    }
     if (m_left) {
         leftWidth = std::min(m_left->sizeHint().width(), maxButton);
         m_left->setGeometry(margin, 0, leftWidth, height());

@@ -2,6 +2,7 @@
 
 #include "Theme.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace {
@@ -79,7 +80,7 @@ void Switch::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(knob);
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.5f);
         painter.setPen(QPen(ring, 2));
@@ -88,4 +89,15 @@ void Switch::paintEvent(QPaintEvent*) {
     }
     if (!isEnabled())
         painter.fillRect(rect(), QColor(255, 255, 255, 120));
+}
+
+void Switch::focusInEvent(QFocusEvent* event) {
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                      event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void Switch::focusOutEvent(QFocusEvent* event) {
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
 }

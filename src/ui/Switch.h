@@ -25,6 +25,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
@@ -32,4 +34,5 @@ private:
 
     QVariantAnimation m_knob; // 0 = off position, 1 = on position
     bool m_animateChange = true;
+    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };

@@ -4,6 +4,7 @@
 #include "TabBarItem.h"
 #include "Theme.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -44,7 +45,7 @@ void TabBarButton::paintEvent(QPaintEvent*) {
         glow.setAlphaF(0.08f);
         painter.fillRect(rect().adjusted(2, 2, -2, -1), glow);
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.35f);
         painter.setPen(QPen(ring, 2));
@@ -54,10 +55,21 @@ void TabBarButton::paintEvent(QPaintEvent*) {
         const QPixmap pixmap = Icons::tinted(icon(), QSize(kIconSide, kIconSide), color, devicePixelRatioF());
         painter.drawPixmap(QRect((width() - kIconSide) / 2, 3, kIconSide, kIconSide), pixmap);
     }
-    const QFont font = Theme::boldSystemFont(10);
+    const QFont font = Theme::systemFont(10);
     painter.setFont(font);
     painter.setPen(color);
     const QRect textArea(2, height() - 15, width() - 4, 13);
     painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignVCenter,
                      QFontMetrics(font).elidedText(text(), Qt::ElideRight, textArea.width()));
+}
+
+void TabBarButton::focusInEvent(QFocusEvent* event) {
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                      event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void TabBarButton::focusOutEvent(QFocusEvent* event) {
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
 }

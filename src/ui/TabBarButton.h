@@ -18,9 +18,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void syncWithItem();
 
     QPointer<TabBarItem> m_item;
+    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };

@@ -117,11 +117,23 @@ TEST_F(NavigationControllerTest, barShowsTheTopScreensItemsAndTheBackButtonPops)
     EXPECT_EQ(bar->title(), "root");
 }
 
-TEST_F(NavigationControllerTest, screenWithoutTitleGetsABackButtonCalledBack) {
+TEST_F(NavigationControllerTest, backButtonSaysBackWhenThePreviousTitleIsMissingOrTooLong) {
     rootController->setTitle({});
     navigation->pushViewController(journalled("second", &journal), false);
     ASSERT_TRUE(navigation->navigationBar()->backButton());
     EXPECT_EQ(navigation->navigationBar()->backButton()->text(), "Back");
+
+    navigation->topViewController()->setTitle("Select a Foreign Currency");
+    navigation->pushViewController(journalled("third", &journal), false);
+    BarButton* back = navigation->navigationBar()->backButton();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->text(), "Back");
+    EXPECT_EQ(back->accessibleName(), "Select a Foreign Currency");
+    EXPECT_LE(back->width(), navigation->navigationBar()->width() / 3);
+
+    window.resize(900, 480);
+    ASSERT_TRUE(waitUntil([&] { return navigation->navigationBar()->width() == 900; }));
+    EXPECT_EQ(navigation->navigationBar()->backButton()->text(), "Select a Foreign Currency");
 }
 
 TEST(NavigationControllerOffScreen, sendsNoHooksUntilItIsShownThenOnlyToItsTopScreen) {
