@@ -89,6 +89,19 @@ TEST_F(TabBarControllerTest, aTabFollowsTheWindowWhenItIsResized) {
     EXPECT_EQ(QRect(shown->mapTo(&window, QPoint(0, 0)), shown->size()), QRect(0, 20, 400, 600 - 20 - 49));
 }
 
+TEST_F(TabBarControllerTest, aTabWhoseViewWasUnloadedLoadsAndShowsItAgain) {
+    click(tabBarController.tabBar()->buttonAt(1));
+    click(tabBarController.tabBar()->buttonAt(0));
+    journal.clear();
+    ASSERT_TRUE(controllers[1]->unloadView()) << "a tab out of sight may drop its view";
+    click(tabBarController.tabBar()->buttonAt(1));
+    EXPECT_EQ(joined(journal), "two:didUnload, two:didLoad, one:willDisappear, two:willAppear, "
+                               "one:didDisappear, two:didAppear");
+    QWidget* shown = controllers[1]->view();
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(QRect(shown->mapTo(&window, QPoint(0, 0)), shown->size()), QRect(0, 20, 320, 480 - 20 - 49));
+}
+
 TEST_F(TabBarControllerTest, replacingTheTabsDeletesTheOldOnes) {
     QPointer<ViewController> old = controllers[0];
     std::vector<std::unique_ptr<ViewController>> tabs;
