@@ -1,0 +1,359 @@
+#include "CurrencyViewController.h"
+
+#include "AlertView.h"
+#include "Autoresizing.h"
+#include "BarButtonItem.h"
+#include "Bundle.h"
+#include "CurrencyManager.h"
+#include "DisplayFormatters.h"
+#include "EditViewController.h"
+#include "ImageView.h"
+#include "Label.h"
+#include "NavigationController.h"
+#include "NavigationItem.h"
+#include "NotificationCenter.h"
+#include "Reachability.h"
+#include "Switch.h"
+#include "Theme.h"
+#include "Views.h"
+
+namespace {
+
+QString localized(const char* key) {
+    return Bundle::mainBundle().localizedString(QString::fromUtf8(key));
+}
+
+// Loaded once; a picture that cannot be loaded stays null and the rows show no mark.
+const QPixmap& checkmarkImage() {
+    static const QPixmap image(
+        Bundle::mainBundle().pathForResource(QStringLiteral("checkmark"), QStringLiteral("png")));
+    return image;
+}
+
+Label* makeRowLabel(QWidget* content, const QRectF& frame, const QFont& font, Qt::Alignment alignment,
+                    const QColor& color, int tagValue) {
+    auto* label = new Label(content);
+    setFrame(label, frame);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setTextColor(color);
+    label->setHighlightedTextColor(Theme::highlightedTextColor());
+    setTag(label, tagValue);
+    return label;
+}
+
+} // namespace
+
+CurrencyViewController::CurrencyViewController(CurrencyManager& manager,
+                                               NotificationCenter& notificationCenter,
+                                               std::function<bool()> isNetworkAvailable,
+                                               QString rateServerHost, QObject* parent)
+    : ViewController(parent), m_manager(manager), m_notificationCenter(notificationCenter),
+      m_isNetworkAvailable(std::move(isNetworkAvailable)), m_rateServerHost(std::move(rateServerHost)) {}
+
+CurrencyViewController::~CurrencyViewController() {
+    m_notificationCenter.removeObserver(this, ExchangeRateWasUpdatedNotification);
+    if (m_tableView) {
+        m_tableView->setDataSource(nullptr);
+        m_tableView->setDelegate(nullptr);
+    }
+}
+
+void CurrencyViewController::loadView() {
+    auto table = std::make_unique<TableView>(TableView::Style::Plain);
+    table->setObjectName(QStringLiteral("currencyTable"));
+    table->setDataSource(this);
+    table->setDelegate(this);
+    table->setEditing(isEditing());
+    m_tableView = table.get();
+    setView(std::move(table));
+}
+
+void CurrencyViewController::viewDidLoad() {
+    ViewController::viewDidLoad();
+    setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Currencies")));
+    navigationItem()->setRightBarButtonItem(editButtonItem());
+    if (!m_refreshItem) {
+        m_refreshItem = new BarButtonItem(BarButtonItem::SystemItem::Refresh);
+        connect(m_refreshItem, &BarButtonItem::triggered, this, &CurrencyViewController::refresh);
+        navigationItem()->setLeftBarButtonItem(m_refreshItem);
+    }
+}
+
+TableView* CurrencyViewController::tableView() {
+    view();
+    return m_tableView;
+}
+
+void CurrencyViewController::reloadData() {
+    if (m_tableView)
+        m_tableView->reloadData();
+}
+
+// Every change of the editing state, whatever its cause, reloads: the section header and the rows'
+// accessories follow it.
+void CurrencyViewController::setEditing(bool editing, bool animated) {
+    if (m_tableView)
+        m_tableView->setEditing(editing, animated);
+    ViewController::setEditing(editing, animated);
+    reloadData();
+}
+
+void CurrencyViewController::viewWillAppear(bool animated) {
+    if (!m_observesRateUpdates) {
+        m_observesRateUpdates = true;
+        m_notificationCenter.addObserver(this, ExchangeRateWasUpdatedNotification,
+                                         [this](const Notification&) { exchangeRateWasUpdated(); });
+    }
+    tableView()->reloadData();
+    ViewController::viewWillAppear(animated);
+}
+
+void CurrencyViewController::viewWillDisappear(bool animated) {
+    // The list comes back outside the editing state, also when the editor was pushed over it.
+    if (isEditing())
+        setEditing(false);
+    ViewController::viewWillDisappear(animated);
+}
+
+void CurrencyViewController::exchangeRateWasUpdated() {
+    reloadData();
+}
+
+int CurrencyViewController::numberOfSections(TableView*) {
+    return 2;
+}
+
+int CurrencyViewController::numberOfRowsInSection(TableView*, int section) {
+    switch (section) {
+    case AddSection:
+        return 1;
+    case CurrencySection:
+        return int(m_manager.foreignCurrencies().size());
+    default:
+        return 0;
+    }
+}
+
+QString CurrencyViewController::titleForHeaderInSection(TableView*, int section) {
+    switch (section) {
+    case AddSection:
+        return localized(QT_TRANSLATE_NOOP("Localizable", "Add Currency "));
+    case CurrencySection:
+        return isEditing() ? localized(QT_TRANSLATE_NOOP("Localizable", "Edit a Foreign Currency"))
+                           : localized(QT_TRANSLATE_NOOP("Localizable", "Select a Foreign Currency"));
+    default:
+        return {};
+    }
+}
+
+std::unique_ptr<TableViewCell> CurrencyViewController::makeCurrencyCell() const {
+    auto cell = std::make_unique<TableViewCell>(currencyCellIdentifier);
+    QWidget* content = cell->contentView();
+    const qreal maxX = content->rect().right() + 1;
+    const qreal halfWidth = float((maxX - 30) / 2);
+
+    auto* check = new ImageView(content);
+    setFrame(check, QRectF(6, 5, 32, 32));
+    check->setContentMode(ImageView::ContentMode::ScaleAspectFit);
+    setTag(check, CheckImageTag);
+
+    makeRowLabel(content, QRectF(30, 5, halfWidth, 22), Theme::boldSystemFont(18), Qt::AlignLeft,
+                 Theme::labelColor(), CodeLabelTag);
+    makeRowLabel(content, QRectF(30, 25, halfWidth, 12), Theme::systemFont(10), Qt::AlignLeft,
+                 Theme::grayColor(), NameLabelTag);
+    Label* rate = makeRowLabel(content, QRectF(maxX - 130, 5, 120, 22), Theme::boldSystemFont(18),
+                               Qt::AlignRight, Theme::valueTextColor(), RateLabelTag);
+    Autoresizing::setMask(rate, Autoresizing::FlexibleLeftMargin);
+    Label* update = makeRowLabel(content, QRectF(maxX - 130, 25, 120, 12), Theme::systemFont(10),
+                                 Qt::AlignRight, Theme::grayColor(), UpdateLabelTag);
+    Autoresizing::setMask(update, Autoresizing::FlexibleLeftMargin);
+    return cell;
+}
+
+std::unique_ptr<TableViewCell> CurrencyViewController::cellForRowAtIndexPath(TableView* tableView,
+                                                                             const IndexPath& indexPath) {
+    if (indexPath.section() == AddSection) {
+        std::unique_ptr<TableViewCell> cell =
+            tableView->dequeueReusableCellWithIdentifier(addCurrencyCellIdentifier);
+        if (!cell) {
+            cell = std::make_unique<TableViewCell>(addCurrencyCellIdentifier);
+            cell->textLabel()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        cell->textLabel()->setText(localized(QT_TRANSLATE_NOOP("Localizable", "Add Foreign Currency")));
+        return cell;
+    }
+
+    const auto& list = m_manager.foreignCurrencies();
+    if (indexPath.section() != CurrencySection || indexPath.row() < 0 || indexPath.row() >= list.size())
+        return nullptr;
+    const std::shared_ptr<ForeignCurrency>& record = list.at(indexPath.row());
+
+    std::unique_ptr<TableViewCell> cell =
+        tableView->dequeueReusableCellWithIdentifier(currencyCellIdentifier);
+    if (!cell)
+        cell = makeCurrencyCell();
+    QWidget* content = cell->contentView();
+    if (auto* check = viewWithTag<ImageView>(content, CheckImageTag))
+        check->setImage(record == m_manager.foreignCurrency() ? checkmarkImage() : QPixmap());
+    if (auto* code = viewWithTag<Label>(content, CodeLabelTag))
+        code->setText(record->currencyCode());
+    if (auto* rate = viewWithTag<Label>(content, RateLabelTag)) {
+        rate->setText(record->rate() ? shortExchangeRateFormatter().stringFromDecimal(*record->rate())
+                                     : localized(QT_TRANSLATE_NOOP("Localizable", "Unknown")));
+    }
+    if (auto* name = viewWithTag<Label>(content, NameLabelTag))
+        name->setText(record->label());
+    if (auto* update = viewWithTag<Label>(content, UpdateLabelTag)) {
+        update->setText(record->lastUpdate().isValid()
+                            ? shortUpdateDateFormatter().stringFromDate(record->lastUpdate())
+                            : localized(QT_TRANSLATE_NOOP("Localizable", "Never")));
+    }
+    return cell;
+}
+
+std::optional<TableViewCell::AccessoryType>
+CurrencyViewController::accessoryTypeForRowWithIndexPath(TableView*, const IndexPath& indexPath) {
+    if (indexPath.section() == CurrencySection && isEditing())
+        return TableViewCell::AccessoryType::DisclosureIndicator;
+    return TableViewCell::AccessoryType::None;
+}
+
+TableViewCell::EditingStyle
+CurrencyViewController::editingStyleForRowAtIndexPath(TableView*, const IndexPath& indexPath) {
+    // The list must keep one currency: the last one has no delete control.
+    if (indexPath.section() == CurrencySection && m_manager.foreignCurrencies().size() > 1)
+        return TableViewCell::EditingStyle::Delete;
+    return TableViewCell::EditingStyle::None;
+}
+
+bool CurrencyViewController::canMoveRowAtIndexPath(TableView*, const IndexPath& indexPath) {
+    return indexPath.section() == CurrencySection;
+}
+
+void CurrencyViewController::commitEditingStyle(TableView* tableView,
+                                                TableViewCell::EditingStyle editingStyle,
+                                                const IndexPath& indexPath) {
+    if (indexPath.section() != CurrencySection || editingStyle != TableViewCell::EditingStyle::Delete)
+        return;
+    if (indexPath.row() < 0 || indexPath.row() >= m_manager.foreignCurrencies().size())
+        return;
+    m_manager.removeForeignCurrencyAtIndex(indexPath.row());
+    tableView->deleteRowsAtIndexPaths({indexPath}, true);
+    // The check mark and the delete controls follow the shorter list.
+    tableView->reloadData();
+}
+
+IndexPath CurrencyViewController::targetIndexPathForMoveFromRowAtIndexPath(TableView*, const IndexPath&,
+                                                                           const IndexPath& proposed) {
+    const int count = int(m_manager.foreignCurrencies().size());
+    if (proposed.section() < CurrencySection)
+        return IndexPath(CurrencySection, 0);
+    if (proposed.row() > count - 1)
+        return IndexPath(CurrencySection, count - 1);
+    return proposed;
+}
+
+// Through the manager's own insert and remove, so that the current currency stays the same record.
+void CurrencyViewController::moveRowAtIndexPath(TableView*, const IndexPath& from, const IndexPath& to) {
+    const int s = from.row();
+    const int d = to.row();
+    const auto& list = m_manager.foreignCurrencies();
+    if (from.section() != CurrencySection || to.section() != CurrencySection || s < 0 || s >= list.size() ||
+        d < 0 || d >= list.size() || s == d)
+        return;
+    const std::shared_ptr<ForeignCurrency> record = list.at(s);
+    m_manager.insertForeignCurrency(record, d > s ? d + 1 : d);
+    m_manager.removeForeignCurrencyAtIndex(d > s ? s : s + 1);
+}
+
+void CurrencyViewController::didSelectRowAtIndexPath(TableView* tableView, const IndexPath& indexPath) {
+    if (indexPath.section() == AddSection) {
+        setEditing(false, true);
+        auto picker = std::make_unique<SelectionViewController>(m_manager);
+        picker->setDelegate(this);
+        picker->setContext(QStringLiteral("foreign"));
+        presentModalViewController(std::move(picker), true);
+        return;
+    }
+    const auto& list = m_manager.foreignCurrencies();
+    if (indexPath.section() != CurrencySection || indexPath.row() < 0 || indexPath.row() >= list.size())
+        return;
+    const std::shared_ptr<ForeignCurrency> record = list.at(indexPath.row());
+    if (isEditing()) {
+        auto editor = std::make_unique<EditViewController>(m_manager);
+        editor->setCurrency(record);
+        if (NavigationController* navigation = navigationController())
+            navigation->pushViewController(std::move(editor), true);
+        return;
+    }
+    m_manager.setForeignCurrency(record);
+    tableView->deselectRowAtIndexPath(indexPath, true);
+    tableView->reloadData();
+}
+
+void CurrencyViewController::refresh() {
+    if (Reachability::isReachable(Reachability::flagsForHost(m_rateServerHost))) {
+        m_manager.forceUpdate();
+        return;
+    }
+    // Piece by piece, so that a translation replaces each piece on its own.
+    QString message;
+    if (m_isNetworkAvailable && m_isNetworkAvailable()) {
+        message.append(localized(QT_TRANSLATE_NOOP("Localizable", "Exchange rate update relies on ")));
+        message.append(localized(QT_TRANSLATE_NOOP("Localizable", "an Internet server.\n")));
+        message.append(
+            localized(QT_TRANSLATE_NOOP("Localizable", "That server cannot currently be reached. ")));
+        message.append(localized(QT_TRANSLATE_NOOP("Localizable", "Please try again later.")));
+    } else {
+        message.append(localized(QT_TRANSLATE_NOOP("Localizable", "Exchange rate update requires ")));
+        message.append(localized(QT_TRANSLATE_NOOP("Localizable", "an Internet connection.\n")));
+        message.append(
+            localized(QT_TRANSLATE_NOOP("Localizable", "Please check the connection and try again.")));
+    }
+    auto alert = std::make_unique<AlertView>(
+        localized(QT_TRANSLATE_NOOP("Localizable", "Server not reachable")), message);
+    alert->setCancelButtonIndex(alert->addButtonWithTitle(localized(QT_TRANSLATE_NOOP("Localizable", "OK"))));
+    AlertView::present(std::move(alert), view()->window());
+}
+
+void CurrencyViewController::updateSwitchFlipped(const Switch* sender) {
+    if (sender)
+        m_manager.setAutomaticUpdatesEnabled(sender->isOn());
+}
+
+void CurrencyViewController::didSelectCurrency(SelectionViewController* picker, const QString& code) {
+    if (!code.isEmpty()) {
+        // A code already listed moves to the top instead of standing there twice.
+        const auto& list = m_manager.foreignCurrencies();
+        qsizetype existing = -1;
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (list.at(i)->currencyCode() == code)
+                existing = i;
+        }
+        if (existing >= 0) {
+            const std::shared_ptr<ForeignCurrency> record = list.at(existing);
+            if (existing > 0) {
+                m_manager.insertForeignCurrency(record, 0);
+                m_manager.removeForeignCurrencyAtIndex(existing + 1);
+            }
+            m_manager.setForeignCurrency(record);
+        } else {
+            const auto record = ForeignCurrency::create(code);
+            m_manager.insertForeignCurrency(record, 0);
+            m_manager.setForeignCurrency(record);
+        }
+        reloadData();
+    }
+    picker->dismissModalViewControllerAnimated(true);
+}
+
+void CurrencyViewController::selectionViewControllerMore(SelectionViewController* picker) {
+    picker->dismissModalViewControllerAnimated(true);
+    if (NavigationController* navigation = navigationController())
+        navigation->pushViewController(std::make_unique<EditViewController>(m_manager), true);
+}
+
+void CurrencyViewController::selectionViewControllerDidCancel(SelectionViewController* picker) {
+    picker->dismissModalViewControllerAnimated(true);
+}

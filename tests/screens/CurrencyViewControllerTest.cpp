@@ -1,0 +1,412 @@
+#include "CurrencyViewController.h"
+
+#include "AlertView.h"
+#include "BarButton.h"
+#include "CurrencyScreensFixture.h"
+#include "DisplayFormatters.h"
+#include "EditViewController.h"
+#include "ImageView.h"
+#include "Label.h"
+#include "NavigationBar.h"
+#include "NavigationItem.h"
+#include "SelectionViewController.h"
+
+#include <QAbstractButton>
+
+namespace {
+
+using Tag = CurrencyViewController::Tag;
+
+class CurrencyViewControllerTest : public CurrencyScreensFixture {
+protected:
+    void SetUp() override {
+        CurrencyScreensFixture::SetUp();
+        start(); // local USD; list EUR (current), GBP, JPY with starting rates
+    }
+
+    CurrencyViewController* showList(const QString& rateServerHost = QStringLiteral("127.0.0.1")) {
+        auto screen = std::make_unique<CurrencyViewController>(
+            *manager, center, [this] { return internetReachable; }, rateServerHost);
+        CurrencyViewController* raw = show(std::move(screen));
+        table = raw->tableView();
+        return raw;
+    }
+
+    // Replaces the list by records of these codes, the first one current.
+    void setList(const QStringList& codes) {
+        ForeignCurrency::List list;
+        for (const QString& code : codes)
+            list << ForeignCurrency::create(code);
+        manager->setForeignCurrencies(list);
+        manager->setForeignCurrency(list.first());
+        table->reloadData();
+    }
+
+    QString header(int section) { return table->dataSource()->titleForHeaderInSection(table, section); }
+
+    // The row that carries the check mark, or -1.
+    int checkedRow() {
+        int checked = -1;
+        for (int row = 0; row < table->numberOfRowsInSection(1); ++row) {
+            TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, row));
+            auto* check = cell ? viewWithTag<ImageView>(cell->contentView(), Tag::CheckImageTag) : nullptr;
+            if (check && !check->image().isNull()) {
+                EXPECT_EQ(checked, -1) << "two check marks";
+                checked = row;
+            }
+        }
+        return checked;
+    }
+
+    void clickBarButton(bool right) {
+        BarButton* button =
+            right ? navigation->navigationBar()->rightButton() : navigation->navigationBar()->leftButton();
+        ASSERT_TRUE(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Turns the editing state on with the Edit button and waits until the rows have slid over.
+    void startEditing(CurrencyViewController* screen) {
+        clickBarButton(true);
+        ASSERT_TRUE(screen->isEditing());
+        TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, 0));
+        ASSERT_TRUE(cell);
+        ASSERT_TRUE(waitUntil([cell] { return cell->reorderControlRect().right() == cell->width() - 1; }));
+    }
+
+    void clickInCell(const IndexPath& indexPath, const QRect& cellRect) {
+        TableViewCell* cell = table->cellForRowAtIndexPath(indexPath);
+        ASSERT_TRUE(cell);
+        ASSERT_FALSE(cellRect.isEmpty());
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          cell->mapTo(table->viewport(), cellRect.center()));
+    }
+
+    // Drags the row by its reorder grip so that the pointer ends `dy` points lower (or higher).
+    void dragRow(int row, int dy) {
+        TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, row));
+        ASSERT_TRUE(cell);
+        const QPoint start = cell->mapTo(table->viewport(), cell->reorderControlRect().center());
+        QWidget* viewport = table->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+        const int steps = 8;
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(viewport, start + QPoint(0, dy * i / steps));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, start + QPoint(0, dy));
+    }
+
+    AlertView* shownAlert() { return window->findChild<AlertView*>(); }
+
+    SelectionViewController* presentedPicker(CurrencyViewController* screen) {
+        SelectionViewController* picker = nullptr;
+        EXPECT_TRUE(waitUntil([&] {
+            picker = qobject_cast<SelectionViewController*>(navigation->modalViewController());
+            return picker && picker->appearance() == ViewController::Appearance::Appeared;
+        }));
+        (void)screen;
+        return picker;
+    }
+
+    bool pickerClosed() {
+        return waitUntil([this] {
+            return !navigation->modalViewController() &&
+                   navigation->appearance() == ViewController::Appearance::Appeared;
+        });
+    }
+
+    bool internetReachable = true;
+    TableView* table = nullptr;
+};
+
+TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateDateAndCheckMark) {
+    manager->insertForeignCurrency(ForeignCurrency::create("XAU"), 3); // in the catalogue, without a rate
+    const auto gbp = manager->foreignCurrencies().at(1);
+    gbp->setLastUpdate(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
+    CurrencyViewController* screen = showList();
+
+    EXPECT_EQ(screen->title(), "Currencies");
+    ASSERT_EQ(table->numberOfSections(), 2);
+    EXPECT_EQ(header(0), "Add Currency ");
+    EXPECT_EQ(header(1), "Select a Foreign Currency");
+    EXPECT_EQ(table->numberOfRowsInSection(0), 1);
+    EXPECT_EQ(table->numberOfRowsInSection(1), 4);
+    EXPECT_EQ(table->cellForRowAtIndexPath(IndexPath(0, 0))->textLabel()->text(), "Add Foreign Currency");
+
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::CodeLabelTag), "EUR");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::NameLabelTag), "Euro");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "0.90000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag), "Never");
+    EXPECT_EQ(textAt(table, IndexPath(1, 1), Tag::UpdateLabelTag),
+              shortUpdateDateFormatter().stringFromDate(gbp->lastUpdate()));
+    EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), "150.50000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 3), Tag::CodeLabelTag), "XAU");
+    EXPECT_EQ(textAt(table, IndexPath(1, 3), Tag::RateLabelTag), "Unknown");
+    EXPECT_EQ(checkedRow(), 0);
+
+    // The rate and date keep their distance to the right edge of the row.
+    TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, 0));
+    QWidget* rate = viewWithTag(cell->contentView(), Tag::RateLabelTag);
+    EXPECT_EQ(cell->contentView()->width() - rate->geometry().right() - 1, 10);
+}
+
+TEST_F(CurrencyViewControllerTest, tappingARowMakesItCurrentMovesTheCheckMarkAndUnhighlights) {
+    CurrencyViewController* screen = showList();
+    const auto jpy = manager->foreignCurrencies().at(2);
+
+    clickRow(table, IndexPath(1, 2));
+
+    EXPECT_EQ(manager->foreignCurrency(), jpy);
+    EXPECT_EQ(checkedRow(), 2);
+    EXPECT_FALSE(table->indexPathForSelectedRow());
+    EXPECT_FALSE(screen->isEditing());
+}
+
+TEST_F(CurrencyViewControllerTest, editingStateChangesTheHeaderAccessoriesAndControls) {
+    CurrencyViewController* screen = showList();
+    startEditing(screen);
+
+    EXPECT_EQ(header(0), "Add Currency ");
+    EXPECT_EQ(header(1), "Edit a Foreign Currency");
+    for (int row = 0; row < 3; ++row) {
+        TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, row));
+        EXPECT_EQ(cell->displayedAccessoryType(), TableViewCell::AccessoryType::DisclosureIndicator);
+        EXPECT_TRUE(cell->isShowingDeleteControl());
+        EXPECT_TRUE(cell->isShowingReorderControl());
+    }
+    TableViewCell* add = table->cellForRowAtIndexPath(IndexPath(0, 0));
+    EXPECT_FALSE(add->isShowingDeleteControl());
+    EXPECT_FALSE(add->isShowingReorderControl());
+
+    clickBarButton(true); // Done
+    EXPECT_FALSE(screen->isEditing());
+    EXPECT_EQ(header(1), "Select a Foreign Currency");
+    EXPECT_EQ(table->cellForRowAtIndexPath(IndexPath(1, 0))->displayedAccessoryType(),
+              TableViewCell::AccessoryType::None);
+}
+
+TEST_F(CurrencyViewControllerTest, deletingTheCurrentCurrencyMovesTheCheckMarkToTheFirstRow) {
+    CurrencyViewController* screen = showList();
+    clickRow(table, IndexPath(1, 1)); // GBP current
+    startEditing(screen);
+
+    clickInCell(IndexPath(1, 1), table->cellForRowAtIndexPath(IndexPath(1, 1))->deleteControlRect());
+    ASSERT_TRUE(table->cellForRowAtIndexPath(IndexPath(1, 1))->isShowingDeleteConfirmation());
+    clickInCell(IndexPath(1, 1), table->cellForRowAtIndexPath(IndexPath(1, 1))->deleteConfirmationRect());
+
+    EXPECT_EQ(codes(*manager), QStringList({"EUR", "JPY"}));
+    EXPECT_EQ(manager->foreignCurrency(), manager->foreignCurrencies().first());
+    ASSERT_TRUE(waitUntil([this] { return table->numberOfRowsInSection(1) == 2; }));
+    EXPECT_EQ(checkedRow(), 0);
+    EXPECT_TRUE(screen->isEditing());
+}
+
+TEST_F(CurrencyViewControllerTest, theLastCurrencyHasNoDeleteControlButCanStillBeDraggedOntoItself) {
+    CurrencyViewController* screen = showList();
+    setList({"EUR"});
+    startEditing(screen);
+
+    TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, 0));
+    EXPECT_FALSE(cell->isShowingDeleteControl());
+    EXPECT_TRUE(cell->isShowingReorderControl());
+    EXPECT_EQ(screen->editingStyleForRowAtIndexPath(table, IndexPath(1, 0)),
+              TableViewCell::EditingStyle::None);
+
+    dragRow(0, -200);
+    dragRow(0, 200);
+    EXPECT_EQ(codes(*manager), QStringList({"EUR"}));
+}
+
+TEST_F(CurrencyViewControllerTest, movesKeepTheOtherRecordsInOrderAndTheCurrentRecord) {
+    CurrencyViewController* screen = showList();
+    struct Move {
+        int from, to;
+        QStringList result;
+    };
+    const Move moves[] = {{3, 1, {"EUR", "JPY", "GBP", "CHF"}},
+                          {1, 3, {"EUR", "CHF", "JPY", "GBP"}},
+                          {1, 2, {"EUR", "CHF", "GBP", "JPY"}},
+                          {2, 1, {"EUR", "CHF", "GBP", "JPY"}}};
+    for (const Move& move : moves) {
+        SCOPED_TRACE(QString("%1 -> %2").arg(move.from).arg(move.to).toStdString());
+        setList({"EUR", "GBP", "CHF", "JPY"}); // A, B, C, D
+        const auto current = manager->foreignCurrencies().at(move.from);
+        manager->setForeignCurrency(current);
+        screen->moveRowAtIndexPath(table, IndexPath(1, move.from), IndexPath(1, move.to));
+        EXPECT_EQ(codes(*manager), move.result);
+        EXPECT_EQ(manager->foreignCurrency(), current);
+        EXPECT_EQ(manager->foreignCurrencies().at(move.to), current);
+    }
+}
+
+TEST_F(CurrencyViewControllerTest, moveTargetsStayInsideTheCurrencySection) {
+    CurrencyViewController* screen = showList();
+    setList({"EUR", "GBP", "CHF", "JPY"});
+    const IndexPath from(1, 2);
+    EXPECT_EQ(screen->targetIndexPathForMoveFromRowAtIndexPath(table, from, IndexPath(0, 0)),
+              IndexPath(1, 0));
+    EXPECT_EQ(screen->targetIndexPathForMoveFromRowAtIndexPath(table, from, IndexPath(0, 1)),
+              IndexPath(1, 0));
+    EXPECT_EQ(screen->targetIndexPathForMoveFromRowAtIndexPath(table, from, IndexPath(1, 3)),
+              IndexPath(1, 3));
+    EXPECT_EQ(screen->targetIndexPathForMoveFromRowAtIndexPath(table, from, IndexPath(1, 4)),
+              IndexPath(1, 3));
+    EXPECT_EQ(screen->targetIndexPathForMoveFromRowAtIndexPath(table, from, IndexPath(1, 0)),
+              IndexPath(1, 0));
+}
+
+TEST_F(CurrencyViewControllerTest, draggingAboveTheSectionOrPastTheLastRowLandsAtItsEnds) {
+    CurrencyViewController* screen = showList();
+    setList({"EUR", "GBP", "CHF", "JPY"});
+    const auto chf = manager->foreignCurrencies().at(2);
+    manager->setForeignCurrency(chf);
+    startEditing(screen);
+
+    dragRow(2, -400); // over the add row and the headers
+    EXPECT_EQ(codes(*manager), QStringList({"CHF", "EUR", "GBP", "JPY"}));
+    EXPECT_EQ(manager->foreignCurrency(), chf);
+
+    dragRow(0, 400); // far below the last row
+    EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY", "CHF"}));
+    EXPECT_EQ(manager->foreignCurrency(), chf);
+    EXPECT_EQ(checkedRow(), 3);
+}
+
+TEST_F(CurrencyViewControllerTest, addRowEndsEditingAndPicksANewCodeOntoTheTop) {
+    CurrencyViewController* screen = showList();
+    startEditing(screen);
+
+    clickRow(table, IndexPath(0, 0));
+    EXPECT_FALSE(screen->isEditing());
+    SelectionViewController* picker = presentedPicker(screen);
+    ASSERT_TRUE(picker);
+    EXPECT_EQ(picker->context().toString(), "foreign");
+    EXPECT_EQ(picker->delegate(), screen);
+
+    QTest::keyClicks(picker->searchField(), "swiss");
+    clickRow(picker->tableView(), IndexPath(0, 0));
+
+    ASSERT_TRUE(pickerClosed());
+    EXPECT_EQ(codes(*manager), QStringList({"CHF", "EUR", "GBP", "JPY"}));
+    EXPECT_EQ(manager->foreignCurrency()->currencyCode(), "CHF");
+    EXPECT_EQ(manager->foreignCurrency()->label(), "Swiss Franc");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "0.88000"); // the starting rate
+    EXPECT_EQ(checkedRow(), 0);
+}
+
+TEST_F(CurrencyViewControllerTest, pickingACodeAlreadyListedMovesThatRecordToTheTop) {
+    CurrencyViewController* screen = showList();
+    const auto jpy = manager->foreignCurrencies().at(2);
+    clickRow(table, IndexPath(0, 0));
+    SelectionViewController* picker = presentedPicker(screen);
+    ASSERT_TRUE(picker);
+
+    screen->didSelectCurrency(picker, "JPY");
+
+    ASSERT_TRUE(pickerClosed());
+    EXPECT_EQ(codes(*manager), QStringList({"JPY", "EUR", "GBP"}));
+    EXPECT_EQ(manager->foreignCurrencies().first(), jpy);
+    EXPECT_EQ(manager->foreignCurrency(), jpy);
+    EXPECT_EQ(checkedRow(), 0);
+}
+
+TEST_F(CurrencyViewControllerTest, cancelInThePickerChangesNothing) {
+    CurrencyViewController* screen = showList();
+    const auto current = manager->foreignCurrency();
+    clickRow(table, IndexPath(0, 0));
+    SelectionViewController* picker = presentedPicker(screen);
+    ASSERT_TRUE(picker);
+
+    QTest::mouseClick(picker->view()->findChild<NavigationBar*>()->leftButton(), Qt::LeftButton);
+
+    ASSERT_TRUE(pickerClosed());
+    EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
+    EXPECT_EQ(manager->foreignCurrency(), current);
+}
+
+TEST_F(CurrencyViewControllerTest, moreInThePickerOpensAnEditorForANewCurrency) {
+    CurrencyViewController* screen = showList();
+    clickRow(table, IndexPath(0, 0));
+    SelectionViewController* picker = presentedPicker(screen);
+    ASSERT_TRUE(picker);
+
+    QTest::mouseClick(picker->view()->findChild<NavigationBar*>()->rightButton(), Qt::LeftButton);
+
+    ASSERT_TRUE(pickerClosed());
+    auto* editor = qobject_cast<EditViewController*>(navigation->topViewController());
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->mode(), EditViewController::Mode::NewCurrency);
+    ASSERT_TRUE(settle(editor));
+
+    // Saving comes back to the list, which shows the new currency on top and current.
+    QTest::keyClicks(editor->codeField(), "ZZZ");
+    QTest::keyClick(editor->codeField(), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return screen->appearance() == ViewController::Appearance::Appeared; }));
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::CodeLabelTag), "ZZZ");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "1.00000");
+    EXPECT_EQ(checkedRow(), 0);
+}
+
+TEST_F(CurrencyViewControllerTest, tappingARowWhileEditingOpensItsEditorAndTheListComesBackNotEditing) {
+    CurrencyViewController* screen = showList();
+    const auto gbp = manager->foreignCurrencies().at(1);
+    startEditing(screen);
+
+    clickRow(table, IndexPath(1, 1));
+    auto* editor = qobject_cast<EditViewController*>(navigation->topViewController());
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->currency(), gbp);
+    EXPECT_FALSE(screen->isEditing());
+    EXPECT_EQ(manager->foreignCurrency()->currencyCode(), "EUR") << "editing a row does not make it current";
+
+    ASSERT_TRUE(settle(editor));
+    clickBarButton(false); // Cancel
+    ASSERT_TRUE(waitUntil([&] { return screen->appearance() == ViewController::Appearance::Appeared; }));
+    EXPECT_EQ(header(1), "Select a Foreign Currency");
+}
+
+TEST_F(CurrencyViewControllerTest, refreshWithTheServerUnreachableExplainsWhyInOneOfTwoMessages) {
+    for (const bool internet : {true, false}) {
+        SCOPED_TRACE(internet ? "Internet reachable" : "no Internet");
+        internetReachable = internet;
+        showList(QStringLiteral("nonexistent.invalid"));
+
+        clickBarButton(false); // Refresh
+
+        AlertView* alert = shownAlert();
+        ASSERT_TRUE(alert);
+        EXPECT_EQ(alert->title(), "Server not reachable");
+        EXPECT_EQ(alert->message(), internet
+                                        ? "Exchange rate update relies on an Internet server.\n"
+                                          "That server cannot currently be reached. Please try again later."
+                                        : "Exchange rate update requires an Internet connection.\n"
+                                          "Please check the connection and try again.");
+        ASSERT_EQ(alert->numberOfButtons(), 1);
+        EXPECT_EQ(alert->buttonTitleAtIndex(0), "OK");
+        EXPECT_EQ(alert->cancelButtonIndex(), 0);
+        EXPECT_TRUE(manager->activeConnections().isEmpty());
+        EXPECT_TRUE(server.targets().isEmpty());
+
+        QPointer<AlertView> gone(alert);
+        QTest::mouseClick(alert->buttonAtIndex(0), Qt::LeftButton);
+        EXPECT_TRUE(waitUntil([&] { return gone.isNull(); }));
+        TearDown();
+    }
+}
+
+TEST_F(CurrencyViewControllerTest, refreshWithTheServerReachableDownloadsEveryRateAndTheRowsFollow) {
+    internetReachable = false; // must not matter
+    showList(server.hostAndPort());
+
+    clickBarButton(false); // Refresh
+
+    EXPECT_FALSE(shownAlert());
+    EXPECT_EQ(manager->activeConnections().size(), 3);
+    EXPECT_TRUE(manager->networkActivityIndicatorVisible());
+    ASSERT_TRUE(waitUntil([this] { return manager->activeConnections().isEmpty(); }));
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "0.92000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), "155.25000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag),
+              shortUpdateDateFormatter().stringFromDate(now));
+}
+
+} // namespace
