@@ -1,0 +1,119 @@
+#pragma once
+
+#include "DecimalEntry.h"
+#include "ViewController.h"
+
+#include <QList>
+#include <QMetaObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class ConverterView;
+class CurrencyManager;
+class ForeignCurrency;
+class KeyClick;
+class KeypadButton;
+class Label;
+class QAbstractButton;
+class QKeyEvent;
+class QParallelAnimationGroup;
+
+// The calculator screen: one amount typed on a keypad, shown at once converted from the local
+// currency into the manager's current foreign currency (row One) and back (row Two). It follows the
+// current foreign currency and that record's rate and update date, so a new rate or another current
+// currency changes the results without a key being pressed. A physical keyboard types like the
+// keypad; Ctrl+C copies row One's converted amount.
+//
+// The manager must outlive the screen.
+class ConverterViewController : public ViewController {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ConverterViewController)
+
+public:
+    static constexpr int kDecimalKeyTag = 99;
+    // The decimal key fades and shrinks over this long, then hides.
+    static constexpr int kDecimalKeyAnimationMs = 400;
+    static constexpr qreal kDecimalKeyHiddenScale = 0.7;
+
+    explicit ConverterViewController(CurrencyManager& manager, QObject* parent = nullptr);
+    ~ConverterViewController() override;
+
+    // The typed amount, the decimal position and the multiplier.
+    const DecimalEntry& entry() const { return *m_entry; }
+    // The record shown: the manager's current foreign currency at its last change.
+    std::shared_ptr<ForeignCurrency> foreignCurrency() const { return m_foreignCurrency; }
+
+    // The keys' actions; each ends with the key click once the state has changed. A key that cannot
+    // act (a digit over the limit, the decimal key during fraction entry) does nothing, silently.
+    void keypadAction(QAbstractButton* key);
+    void decimalAction(QAbstractButton* key);
+    void clearAction(QAbstractButton* key);
+    // Puts row One's converted amount, as shown, on the clipboard.
+    void copy();
+
+    KeyClick& keyClick() const { return *m_keyClick; }
+
+    void viewDidAppear(bool animated) override;
+
+protected:
+    void loadView() override;
+    void viewDidLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The one observation callback. `keyPath` names what was set: "currentValue", "multiplier",
+    // "decimalPosition" (this screen's own), "foreignCurrency" (the manager's), "rate" and
+    // "lastUpdate" (the shown record's).
+    virtual void observeValueForKeyPath(const QString& keyPath, QObject* object);
+
+private:
+    template <typename Object, typename Signal>
+    QMetaObject::Connection observe(Object* object, Signal signal, const QString& keyPath);
+
+    void redrawAmounts();
+    void updateDecimalKey();
+    void followForeignCurrency();
+    void relabel();
+    void updateDateLabel();
+    void hideButton(QWidget* view, int generation);
+    void layoutSubviews();
+    void setLabelText(Label* label, const QString& text);
+    // The key a keyboard event stands for, or nullptr.
+    KeypadButton* keyForEvent(const QKeyEvent* event) const;
+    bool handleKeyPress(QKeyEvent* event);
+    bool handleKeyRelease(QKeyEvent* event);
+    void releaseKeyboardKeys();
+
+    CurrencyManager& m_manager;
+    DecimalEntry* m_entry; // child
+    KeyClick* m_keyClick;  // child
+    std::shared_ptr<ForeignCurrency> m_foreignCurrency;
+
+    // Each observation is registered once for the screen's life, however often the view loads.
+    bool m_observesSelf = false;
+    QMetaObject::Connection m_foreignCurrencyObservation;
+    QMetaObject::Connection m_rateObservation;
+    QMetaObject::Connection m_lastUpdateObservation;
+
+    // Outlets; null while the view is not loaded.
+    QPointer<ConverterView> m_rootView;
+    QPointer<Label> m_amountOriginalOne;
+    QPointer<Label> m_labelOriginalOne;
+    QPointer<Label> m_amountConvertedOne;
+    QPointer<Label> m_labelConvertedOne;
+    QPointer<Label> m_amountOriginalTwo;
+    QPointer<Label> m_labelOriginalTwo;
+    QPointer<Label> m_amountConvertedTwo;
+    QPointer<Label> m_labelConvertedTwo;
+    QPointer<Label> m_labelUpdateDate;
+    QList<QPointer<KeypadButton>> m_digitKeys; // index = digit
+    QPointer<KeypadButton> m_decimalKey;
+    QPointer<KeypadButton> m_clearKey;
+
+    // Where the decimal key is heading: true from the moment fraction entry starts its fade-out.
+    bool m_decimalKeyLeaving = false;
+    // Counts the key's changes of direction, so a hide scheduled before the latest one is ignored.
+    int m_decimalKeyGeneration = 0;
+    QPointer<QParallelAnimationGroup> m_decimalKeyAnimation;
+    QList<QPointer<KeypadButton>> m_keyboardDown; // keys held down on the keyboard
+};

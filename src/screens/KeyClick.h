@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+
+class QSoundEffect;
+class QTemporaryFile;
+
+// The short click a key makes. Where there is no audio output it stays silent; nothing about sound
+// ever fails the caller. The sound is a few milliseconds of decaying tone and noise made here, so
+// no file has to be shipped and found.
+class KeyClick final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(KeyClick)
+
+public:
+    explicit KeyClick(QObject* parent = nullptr);
+    ~KeyClick() override;
+
+    // Starts the click (asynchronously) and tells `played` listeners, with or without a device.
+    void play();
+    // Whether a device was found and the sound could be prepared.
+    bool isAudible() const { return m_effect != nullptr; }
+
+    // The click as a 16-bit mono PCM WAV file.
+    static QByteArray waveData();
+
+signals:
+    void played();
+
+private:
+    void prepare();
+
+    bool m_prepared = false;
+    QTemporaryFile* m_file = nullptr; // child
+    QSoundEffect* m_effect = nullptr; // child
+};
