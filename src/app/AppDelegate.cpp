@@ -1,13 +1,17 @@
 #include "AppDelegate.h"
 
 #include "AppWindow.h"
+#include "BarButtonItem.h"
 #include "Bundle.h"
+#include "ConverterViewController.h"
+#include "CurrencyViewController.h"
 #include "HelpViewController.h"
 #include "Icons.h"
 #include "MoreViewController.h"
 #include "NavigationController.h"
 #include "NotificationCenter.h"
 #include "Reachability.h"
+#include "SetupViewController.h"
 #include "TabBarController.h"
 #include "TabBarItem.h"
 #include "ZkSolicitReviewController.h"
@@ -29,13 +33,6 @@ std::unique_ptr<ViewController> inNavigation(std::unique_ptr<ViewController> scr
     return navigation;
 }
 
-// Until its screen exists, a tab shows an empty screen with its title, never made-up content.
-std::unique_ptr<ViewController> emptyScreen(const char* title) {
-    auto screen = std::make_unique<ViewController>();
-    screen->setTitle(localized(title));
-    return screen;
-}
-
 } // namespace
 
 AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_options(std::move(options)) {
@@ -47,8 +44,9 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
     NotificationCenter& center = NotificationCenter::defaultCenter();
     m_events = std::make_unique<ApplicationEvents>(center);
     CurrencyManager::Environment environment{*m_defaults, bundle, center};
-    if (!m_options.rateServer.isEmpty())
-        environment.rateService.serverHost = m_options.rateServer;
+    if (m_options.rateServer.isEmpty())
+        m_options.rateServer = environment.rateService.serverHost;
+    environment.rateService.serverHost = m_options.rateServer;
     m_currencyManager = std::make_unique<CurrencyManager>(environment);
 
     m_window = std::make_unique<AppWindow>();
@@ -81,12 +79,18 @@ void AppDelegate::setupDefaults(UserDefaults& defaults, const Bundle& bundle) {
 
 void AppDelegate::buildTabs() {
     std::vector<std::unique_ptr<ViewController>> tabs;
-    auto converter = emptyScreen(QT_TRANSLATE_NOOP("Localizable", "Converter"));
+    auto converter = std::make_unique<ConverterViewController>(*m_currencyManager);
+    converter->setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Converter")));
     converter->tabBarItem()->setIcon(Icons::converter());
     tabs.push_back(std::move(converter));
-    tabs.push_back(
-        inNavigation(emptyScreen(QT_TRANSLATE_NOOP("Localizable", "Currencies")), Icons::currencies()));
-    tabs.push_back(inNavigation(emptyScreen(QT_TRANSLATE_NOOP("Localizable", "Setup")), Icons::setup()));
+    auto currencies = std::make_unique<CurrencyViewController>(
+        *m_currencyManager, NotificationCenter::defaultCenter(), [this] { return isNetworkAvailable(); },
+        rateServerHost());
+    currencies->setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Currencies")));
+    tabs.push_back(inNavigation(std::move(currencies), Icons::currencies()));
+    auto setup = std::make_unique<SetupViewController>(*m_currencyManager);
+    setup->setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Setup")));
+    tabs.push_back(inNavigation(std::move(setup), Icons::setup()));
     tabs.push_back(inNavigation(std::make_unique<HelpViewController>(), Icons::help()));
     tabs.push_back(inNavigation(std::make_unique<MoreViewController>(), Icons::more()));
     m_tabBarController = std::make_unique<TabBarController>();

@@ -38,6 +38,9 @@ public:
     // Whether the Internet at large can be reached (not the rate server): waits at most two seconds.
     bool isNetworkAvailable() const;
 
+    // host[:port] of the rate server that lookups go to.
+    QString rateServerHost() const { return m_options.rateServer; }
+
     UserDefaults& userDefaults() { return *m_defaults; }
     CurrencyManager& currencyManager() { return *m_currencyManager; }
     AppWindow* window() const { return m_window.get(); }
