@@ -1,5 +1,7 @@
 #include "AppDelegate.h"
 #include "Bundle.h"
+#include "AppWindow.h"
+#include "FirstFrameProbe.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -79,6 +81,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    // The start-up benchmark asks for a report of the first frame.
+    if (qEnvironmentVariableIsSet("RATEPAD_FIRST_FRAME_PROBE"))
+        new FirstFrameProbe(delegate.window(), qgetenv("RATEPAD_FIRST_FRAME_PROBE") == "quit");
 
     if (parser.isSet(screenshots)) {
         // Give the first rate update a moment, so the pictures show downloaded rates.

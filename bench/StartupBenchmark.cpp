@@ -1,0 +1,77 @@
+// Time from process start to the first painted frame, and resident memory then, for Ratepad and for
+// a bare Qt Widgets window with one label, on the offscreen platform, in the same run.
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct Sample {
+    double ms;
+    double kib;
+};
+
+Sample runOnce(const QString& program, const QStringList& arguments, const QString& configHome) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("RATEPAD_FIRST_FRAME_PROBE", "quit");
+    env.insert("XDG_CONFIG_HOME", configHome);
+    process.setProcessEnvironment(env);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("first-frame ")) {
+            const QList<QByteArray> f = line.split(' ');
+            return {f.value(1).toDouble(), f.value(2).toDouble()};
+        }
+    }
+    return {-1, -1};
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
+    QTemporaryDir config;
+    // The rate server address points nowhere: start-up must not wait for the network.
+    const struct {
+        const char* name;
+        QString program;
+        QStringList arguments;
+    } subjects[] = {{"bare window", RATEPAD_BARE_WINDOW, {}},
+                    {"Ratepad", RATEPAD_APP, {"--rate-server", "127.0.0.1:9"}}};
+    QTextStream out(stdout);
+    double bareMs = 0, bareKiB = 0;
+    for (const auto& subject : subjects) {
+        std::vector<double> ms, kib;
+        for (int i = 0; i < runs; ++i) {
+            const Sample s = runOnce(subject.program, subject.arguments, config.path());
+            if (s.ms >= 0) {
+                ms.push_back(s.ms);
+                kib.push_back(s.kib);
+            }
+        }
+        const double m = median(ms), k = median(kib);
+        out << subject.name << ": first frame after " << m << " ms (median of " << ms.size() << "), resident "
+            << k / 1024.0 << " MiB";
+        if (bareMs > 0)
+            out << "  -> " << m / bareMs << "x the time, +" << (k - bareKiB) / 1024.0 << " MiB";
+        else {
+            bareMs = m;
+            bareKiB = k;
+        }
+        out << "\n";
+    }
+    return 0;
+}

@@ -1,0 +1,53 @@
+#include "FirstFrameProbe.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QTextStream>
+#include <QTimer>
+#include <QWidget>
+#include <ctime>
+#include <unistd.h>
+
+FirstFrameProbe::FirstFrameProbe(QWidget* window, bool quitAfterwards)
+    : QObject(window), m_quit(quitAfterwards) {
+    window->installEventFilter(this);
+}
+
+double FirstFrameProbe::millisecondsSinceProcessStart() {
+    // Field 22 of /proc/self/stat is the start time in clock ticks after boot.
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double startTicks = fields.value(19).toDouble();
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double nowMs = static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+    return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+long FirstFrameProbe::residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+bool FirstFrameProbe::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && !m_reported) {
+        m_reported = true;
+        // Report once this paint has finished, on the next pass of the loop.
+        QTimer::singleShot(0, this, [this] {
+            QTextStream(stdout) << "first-frame " << millisecondsSinceProcessStart() << ' ' << residentKiB()
+                                << Qt::endl;
+            if (m_quit)
+                QCoreApplication::quit();
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}

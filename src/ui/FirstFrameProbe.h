@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Tells how long a program took to show its window: on the window's first paint it prints
+// "first-frame <milliseconds since the process started> <resident KiB>" to standard output, and
+// quits the program when asked to. Used by the start-up benchmark.
+class FirstFrameProbe final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FirstFrameProbe)
+
+public:
+    FirstFrameProbe(QWidget* window, bool quitAfterwards);
+
+    // Milliseconds since the process started, from the kernel's record of its start.
+    static double millisecondsSinceProcessStart();
+    static long residentKiB();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_quit;
+    bool m_reported = false;
+};
