@@ -167,6 +167,9 @@ TEST_F(CurrencyViewControllerTest, editingStateChangesTheHeaderAccessoriesAndCon
 
     EXPECT_EQ(header(0), "Add Currency ");
     EXPECT_EQ(header(1), "Edit a Foreign Currency");
+    BarButton* done = navigation->navigationBar()->rightButton();
+    EXPECT_EQ(done->text(), "Done");
+    EXPECT_GE(done->width(), done->sizeHint().width()) << "the wider Done button is not cut";
     for (int row = 0; row < 3; ++row) {
         TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, row));
         EXPECT_EQ(cell->displayedAccessoryType(), TableViewCell::AccessoryType::DisclosureIndicator);
