@@ -1,5 +1,6 @@
 #include "ConverterViewController.h"
 
+#include "Animations.h"
 #include "Bundle.h"
 #include "ConverterView.h"
 #include "CurrencyManager.h"
@@ -16,8 +17,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QParallelAnimationGroup>
-#include <QPropertyAnimation>
 #include <algorithm>
 #include <array>
 
@@ -201,6 +200,9 @@ void ConverterViewController::viewDidLoad() {
             observe(&m_manager, &CurrencyManager::foreignCurrencyChanged, kForeignCurrency);
     observeValueForKeyPath(kForeignCurrency, &m_manager);
 
+    // The sound is made ready once the screen is up, rather than on the first key.
+    performAfterDelay(m_keyClick, 0, [click = m_keyClick] { click->prepare(); });
+
     ViewController::viewDidLoad();
 }
 
@@ -264,29 +266,15 @@ void ConverterViewController::updateDecimalKey() {
     m_decimalKeyLeaving = fractional;
     const int generation = ++m_decimalKeyGeneration;
 
-    qreal opacity = 1.0;
-    qreal scale = 1.0;
     if (fractional) {
         performAfterDelay(
             this, kDecimalKeyAnimationMs / 1000.0,
             [this, target = QPointer<QWidget>(key), generation] { hideButton(target, generation); });
-        opacity = 0.0;
-        scale = kDecimalKeyHiddenScale;
+        Animations::fadeAndShrink(key, kDecimalKeyAnimationMs, kDecimalKeyHiddenScale);
     } else {
         key->show();
+        Animations::restore(key, kDecimalKeyAnimationMs);
     }
-
-    if (m_decimalKeyAnimation)
-        m_decimalKeyAnimation->stop(); // deletes it
-    auto* group = new QParallelAnimationGroup(key);
-    for (const auto& [property, target] : {std::pair{"opacity", opacity}, std::pair{"scale", scale}}) {
-        auto* animation = new QPropertyAnimation(key, property, group);
-        animation->setDuration(kDecimalKeyAnimationMs);
-        animation->setEndValue(target);
-        group->addAnimation(animation);
-    }
-    m_decimalKeyAnimation = group;
-    group->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void ConverterViewController::hideButton(QWidget* view, int generation) {
@@ -294,9 +282,6 @@ void ConverterViewController::hideButton(QWidget* view, int generation) {
     // exactly while integer entry is active.
     if (!view || generation != m_decimalKeyGeneration || !m_entry->isFractionEntry())
         return;
-    // The fade's timer may be a frame behind the delayed call: the key leaves at its end state.
-    if (m_decimalKeyAnimation)
-        m_decimalKeyAnimation->setCurrentTime(m_decimalKeyAnimation->totalDuration());
     view->hide();
 }
 
@@ -387,7 +372,11 @@ void ConverterViewController::layoutSubviews() {
         place(m_digitKeys[digit], 2 - (digit - 1) / 3, (digit - 1) % 3);
     place(m_clearKey, 3, 0);
     place(m_digitKeys[0], 3, 1);
+    // A shrunken decimal key is placed at full size, then shrunk again about its new centre.
+    const qreal decimalKeyScale = Animations::scale(m_decimalKey);
+    Animations::setScale(m_decimalKey, 1.0);
     place(m_decimalKey, 3, 2);
+    Animations::setScale(m_decimalKey, decimalKeyScale);
 }
 
 bool ConverterViewController::eventFilter(QObject* watched, QEvent* event) {

@@ -17,7 +17,6 @@ class KeypadButton;
 class Label;
 class QAbstractButton;
 class QKeyEvent;
-class QParallelAnimationGroup;
 
 // The calculator screen: one amount typed on a keypad, shown at once converted from the local
 // currency into the manager's current foreign currency (row One) and back (row Two). It follows the
@@ -114,6 +113,5 @@ private:
     bool m_decimalKeyLeaving = false;
     // Counts the key's changes of direction, so a hide scheduled before the latest one is ignored.
     int m_decimalKeyGeneration = 0;
-    QPointer<QParallelAnimationGroup> m_decimalKeyAnimation;
     QList<QPointer<KeypadButton>> m_keyboardDown; // keys held down on the keyboard
 };

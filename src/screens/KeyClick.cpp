@@ -68,6 +68,8 @@ QByteArray KeyClick::waveData() {
 }
 
 void KeyClick::prepare() {
+    if (m_prepared)
+        return;
     m_prepared = true;
     // No output device (a server, a test run): stay silent rather than let the audio stack complain.
     if (QMediaDevices::audioOutputs().isEmpty())
@@ -84,8 +86,7 @@ void KeyClick::prepare() {
 }
 
 void KeyClick::play() {
-    if (!m_prepared)
-        prepare();
+    prepare();
     if (m_effect)
         m_effect->play();
     emit played();

@@ -18,6 +18,9 @@ public:
     explicit KeyClick(QObject* parent = nullptr);
     ~KeyClick() override;
 
+    // Looks for an output device and loads the sound; play() does it first if it has not been done.
+    // Finding the device can take a moment, so a screen prepares before its first key is pressed.
+    void prepare();
     // Starts the click (asynchronously) and tells `played` listeners, with or without a device.
     void play();
     // Whether a device was found and the sound could be prepared.
@@ -30,8 +33,6 @@ signals:
     void played();
 
 private:
-    void prepare();
-
     bool m_prepared = false;
     QTemporaryFile* m_file = nullptr; // child
     QSoundEffect* m_effect = nullptr; // child

@@ -43,16 +43,6 @@ KeypadButton::KeypadButton(const QString& title, Kind kind, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void KeypadButton::setOpacity(qreal opacity) {
-    m_opacity = opacity;
-    update();
-}
-
-void KeypadButton::setScale(qreal scale) {
-    m_scale = scale;
-    update();
-}
-
 void KeypadButton::setTitleShadowOffset(const QPointF& offset) {
     m_titleShadowOffset = offset;
     update();
@@ -65,11 +55,6 @@ QSize KeypadButton::sizeHint() const {
 void KeypadButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setOpacity(m_opacity);
-    const QPointF centre = QRectF(rect()).center();
-    painter.translate(centre);
-    painter.scale(m_scale, m_scale);
-    painter.translate(-centre);
 
     const bool down = isDown();
     const KeyColors colors = colorsFor(m_kind, down);

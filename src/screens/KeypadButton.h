@@ -5,13 +5,9 @@
 
 // One key of the converter's keypad, drawn like a pocket calculator's: a raised key that sinks and
 // darkens while it is down (pressed by the mouse, or held on the keyboard through setDown()).
-// Its opacity and scale are animatable properties, so a key can fade and shrink around its centre
-// without leaving its place.
 class KeypadButton final : public QAbstractButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(KeypadButton)
-    Q_PROPERTY(qreal opacity READ opacity WRITE setOpacity)
-    Q_PROPERTY(qreal scale READ scale WRITE setScale)
 
 public:
     enum class Kind { Digit, Function };
@@ -19,10 +15,6 @@ public:
     explicit KeypadButton(const QString& title, Kind kind, QWidget* parent = nullptr);
 
     Kind kind() const { return m_kind; }
-    qreal opacity() const { return m_opacity; }
-    void setOpacity(qreal opacity);
-    qreal scale() const { return m_scale; }
-    void setScale(qreal scale);
     QPointF titleShadowOffset() const { return m_titleShadowOffset; }
     void setTitleShadowOffset(const QPointF& offset);
 
@@ -39,7 +31,5 @@ protected:
 private:
     bool m_tracking = false; // the mouse went down on this key and has not come up yet
     Kind m_kind;
-    qreal m_opacity = 1.0;
-    qreal m_scale = 1.0;
     QPointF m_titleShadowOffset;
 };

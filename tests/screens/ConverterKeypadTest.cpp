@@ -1,4 +1,5 @@
 // The converter screen driven through its real keys, on the offscreen platform.
+#include "Animations.h"
 #include "ConverterFixture.h"
 #include "DisplayFormatters.h"
 #include "Views.h"
@@ -40,8 +41,9 @@ TEST_F(ConverterFixture, showsExactlyTheDecimalsTypedWhileTheDecimalKeyFadesOut)
 
     // The key shrinks and fades, then goes; a second point cannot be typed.
     QTRY_VERIFY_WITH_TIMEOUT(decimalKey()->isHidden(), 5000);
-    EXPECT_DOUBLE_EQ(decimalKey()->opacity(), 0.0);
-    EXPECT_DOUBLE_EQ(decimalKey()->scale(), ConverterViewController::kDecimalKeyHiddenScale);
+    QTRY_COMPARE_WITH_TIMEOUT(Animations::opacity(decimalKey()), 0.0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(Animations::scale(decimalKey()),
+                              ConverterViewController::kDecimalKeyHiddenScale, 5000);
     QTest::keyClick(view(), Qt::Key_Period);
     type("7");
     EXPECT_EQ(text("amountOriginalOne"), "12.057");
@@ -86,8 +88,8 @@ TEST_F(ConverterFixture, clearShowsZeroEverywhereKeepsTheRateAndBringsBackTheDec
     type("C");
     EXPECT_EQ(amounts(), (Amounts{"0", "0", "0", "0"}));
     EXPECT_FALSE(decimalKey()->isHidden());
-    QTRY_COMPARE_WITH_TIMEOUT(decimalKey()->opacity(), 1.0, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(decimalKey()->scale(), 1.0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(Animations::opacity(decimalKey()), 1.0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(Animations::scale(decimalKey()), 1.0, 5000);
 
     type("2");
     EXPECT_EQ(amounts(), (Amounts{"2", "3", "2", "1.33"}));
@@ -99,8 +101,8 @@ TEST_F(ConverterFixture, clearDuringTheFadeKeepsTheDecimalKeyForIntegerEntry) {
     type("C"); // well within the 0.4 s fade
     waitOutDecimalKeyAnimation();
     EXPECT_TRUE(decimalKey()->isVisible());
-    EXPECT_DOUBLE_EQ(decimalKey()->opacity(), 1.0);
-    EXPECT_DOUBLE_EQ(decimalKey()->scale(), 1.0);
+    EXPECT_DOUBLE_EQ(Animations::opacity(decimalKey()), 1.0);
+    EXPECT_DOUBLE_EQ(Animations::scale(decimalKey()), 1.0);
 
     // Twice more, back and forth inside one fade: only the latest direction counts.
     type("4.");

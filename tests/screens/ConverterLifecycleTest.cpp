@@ -1,4 +1,5 @@
 // The converter's observations across loads and unloads of its view, and its layout.
+#include "Animations.h"
 #include "ConverterFixture.h"
 #include "ConverterView.h"
 
@@ -140,6 +141,9 @@ TEST_F(ConverterFixture, layoutKeepsEveryElementWholeAndApart) {
     view()->resize(320, 480);
     QTRY_COMPARE(view()->size(), QSize(320, 480));
     type("C250");
+    QTRY_COMPARE_WITH_TIMEOUT(Animations::opacity(decimalKey()), 1.0, 5000);
+    EXPECT_EQ(decimalKey()->geometry().bottom(), digitKey(0)->geometry().bottom())
+        << "back in its full place";
     const QString path = qEnvironmentVariable("RATEPAD_CONVERTER_SCREENSHOT");
     if (!path.isEmpty()) {
         EXPECT_TRUE(view()->grab().save(path));
