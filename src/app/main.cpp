@@ -1,6 +1,6 @@
 #include "AppDelegate.h"
-#include "Bundle.h"
 #include "AppWindow.h"
+#include "Bundle.h"
 #include "FirstFrameProbe.h"
 
 #include <QApplication>

@@ -95,9 +95,9 @@ void ApplicationEvents::armMidnightTimer() {
 }
 
 void ApplicationEvents::armClockChangeTimer() {
-    itimerspec spec = {};
-    spec.it_value.tv_sec = std::numeric_limits<time_t>::max() / 2; // never expires by itself
-    ::timerfd_settime(m_clockFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    itimerspec never = {};
+    never.it_value.tv_sec = std::numeric_limits<time_t>::max() / 2; // never expires by itself
+    ::timerfd_settime(m_clockFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &never, nullptr);
 }
 
 void ApplicationEvents::clockChanged() {

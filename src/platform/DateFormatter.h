@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QString>
 #include <memory>
-
 #include <unicode/uversion.h>
 
 U_NAMESPACE_BEGIN

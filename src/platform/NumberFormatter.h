@@ -5,7 +5,6 @@
 #include <QString>
 #include <memory>
 #include <optional>
-
 #include <unicode/uversion.h>
 
 U_NAMESPACE_BEGIN
