@@ -10,7 +10,7 @@ RATEPAD_PACKAGES=(
     qt6-httpserver-dev qt6-websockets-dev
     libplist-dev libplist++-dev libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth imagemagick curl
+    xvfb xauth imagemagick curl locales
 )
 
 ratepad_missing_packages() {
@@ -40,8 +40,20 @@ ratepad_install() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
+# Some tests run under a German locale (a decimal comma); generate it once if it is missing.
+ratepad_locales() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ -f /etc/locale.gen ]; then
+        "${sudo[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        "${sudo[@]}" locale-gen >/dev/null || echo "note: could not generate de_DE.UTF-8; one test will be skipped" >&2
+    fi
+}
+
 ratepad_build() {
     ratepad_install "${RATEPAD_PACKAGES[@]}"
+    ratepad_locales
     cmake -S "$RATEPAD_ROOT" -B "$RATEPAD_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
     cmake --build "$RATEPAD_BUILD" -j "$(nproc)"
 }
