@@ -164,11 +164,17 @@ std::unique_ptr<TableViewCell> CurrencyViewController::makeCurrencyCell() const 
 
     makeRowLabel(content, QRectF(30, 5, halfWidth, 22), Theme::boldSystemFont(18), Qt::AlignLeft,
                  Theme::labelColor(), CodeLabelTag);
-    makeRowLabel(content, QRectF(30, 25, halfWidth, 12), Theme::systemFont(10), Qt::AlignLeft,
-                 Theme::grayColor(), NameLabelTag);
+    Label* name = makeRowLabel(content, QRectF(30, 25, halfWidth, 12), Theme::systemFont(10), Qt::AlignLeft,
+                               Theme::grayColor(), NameLabelTag);
+    // While editing, the row's controls take about 100 points and the date slides left with the right
+    // edge; a long name gives up that width instead of running under the date.
+    Autoresizing::setMask(name, Autoresizing::FlexibleWidth);
     Label* rate = makeRowLabel(content, QRectF(maxX - 130, 5, 120, 22), Theme::boldSystemFont(18),
                                Qt::AlignRight, Theme::valueTextColor(), RateLabelTag);
     Autoresizing::setMask(rate, Autoresizing::FlexibleLeftMargin);
+    // Rates of 10000 and more (the dong, the rupiah against most currencies) shrink rather than lose digits.
+    rate->setAdjustsFontSizeToFitWidth(true);
+    rate->setMinimumFontSize(12);
     Label* update = makeRowLabel(content, QRectF(maxX - 130, 25, 120, 12), Theme::systemFont(10),
                                  Qt::AlignRight, Theme::grayColor(), UpdateLabelTag);
     Autoresizing::setMask(update, Autoresizing::FlexibleLeftMargin);

@@ -143,10 +143,14 @@ TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateD
     EXPECT_EQ(textAt(table, IndexPath(1, 3), Tag::RateLabelTag), "Unknown");
     EXPECT_EQ(checkedRow(), 0);
 
-    // The rate and date keep their distance to the right edge of the row.
+    // The rate and date keep their distance to the right edge of the row; a large rate shrinks to
+    // show every digit.
+    manager->foreignCurrencies().first()->setRate(Decimal::fromString("25345.678"));
+    table->reloadData();
     TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, 0));
-    QWidget* rate = viewWithTag(cell->contentView(), Tag::RateLabelTag);
+    auto* rate = viewWithTag<Label>(cell->contentView(), Tag::RateLabelTag);
     EXPECT_EQ(cell->contentView()->width() - rate->geometry().right() - 1, 10);
+    EXPECT_EQ(rate->displayedText(), "25345.67800");
 }
 
 TEST_F(CurrencyViewControllerTest, tappingARowMakesItCurrentMovesTheCheckMarkAndUnhighlights) {
@@ -176,6 +180,10 @@ TEST_F(CurrencyViewControllerTest, editingStateChangesTheHeaderAccessoriesAndCon
         EXPECT_TRUE(cell->isShowingDeleteControl());
         EXPECT_TRUE(cell->isShowingReorderControl());
     }
+    // The controls narrow the row: a long name gives way to the update date.
+    TableViewCell* first = table->cellForRowAtIndexPath(IndexPath(1, 0));
+    EXPECT_LT(viewWithTag(first->contentView(), Tag::NameLabelTag)->geometry().right(),
+              viewWithTag(first->contentView(), Tag::UpdateLabelTag)->geometry().left());
     TableViewCell* add = table->cellForRowAtIndexPath(IndexPath(0, 0));
     EXPECT_FALSE(add->isShowingDeleteControl());
     EXPECT_FALSE(add->isShowingReorderControl());
