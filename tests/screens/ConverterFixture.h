@@ -16,7 +16,14 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
+#include <ostream>
+
+using Amounts = std::array<QString, 4>; // row One's two fields, then row Two's
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Sets the process's default locale for one scope.
 class DefaultLocale final {
@@ -29,9 +36,8 @@ private:
     QLocale m_saved;
 };
 
-// A converter screen on screen over a real manager built from the shipped resources and a private
-// preferences file. Local currency USD; the current foreign currency is the first of the shipped
-// list (EUR). Automatic updates are off and nothing forces one, so no rate is ever downloaded.
+// A converter on screen over a real manager built from the shipped resources and a private
+// preferences file: local currency USD, current foreign currency EUR, automatic updates off.
 class ConverterFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -39,15 +45,13 @@ protected:
         QVariantMap registered = Bundle::mainBundle().dictionaryForResource(QStringLiteral("UserDefaults"));
         registered.insert(QStringLiteral("automaticUpdatesEnabled"), false);
         defaults->registerDefaults(registered);
-        CurrencyManager::Environment environment{*defaults, Bundle::mainBundle(), center,
-                                                 [this] { return now; }};
-        environment.rateService.serverHost = QStringLiteral("127.0.0.1:9");
-        manager = std::make_unique<CurrencyManager>(environment);
-        ASSERT_EQ(manager->localCurrency()->currencyCode(), "USD");
-        ASSERT_EQ(manager->foreignCurrency()->currencyCode(), "EUR");
+        manager = std::make_unique<CurrencyManager>(
+            CurrencyManager::Environment{*defaults, Bundle::mainBundle(), center, [this] { return now; }});
+        ASSERT_EQ(eur()->currencyCode(), "EUR");
+        ASSERT_EQ(gbp()->currencyCode(), "GBP");
     }
 
-    // Makes the screen (after SetUp, so a test can set the locale first) and shows it.
+    // Made after SetUp, so that a test can set the locale first.
     template <typename Controller = ConverterViewController> Controller& show() {
         auto made = std::make_unique<Controller>(*manager);
         Controller& result = *made;
@@ -56,27 +60,22 @@ protected:
         return result;
     }
     void showView() {
-        QWidget* view = controller->view();
-        view->resize(320, 480);
-        view->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+        controller->view()->resize(320, 480);
+        controller->view()->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(controller->view()));
     }
 
     QWidget* view() const { return controller->view(); }
-    KeypadButton* key(const QString& objectName) const {
-        auto* found = view()->findChild<KeypadButton*>(objectName);
-        EXPECT_TRUE(found) << objectName.toStdString();
-        return found;
-    }
+    KeypadButton* key(const QString& name) const { return view()->findChild<KeypadButton*>(name); }
     KeypadButton* digitKey(int digit) const { return key(QStringLiteral("key%1").arg(digit)); }
     KeypadButton* decimalKey() const { return key(QStringLiteral("decimalKey")); }
     KeypadButton* clearKey() const { return key(QStringLiteral("clearKey")); }
-    Label* field(const char* objectName) const {
-        auto* found = view()->findChild<Label*>(QString::fromLatin1(objectName));
-        EXPECT_TRUE(found) << objectName;
-        return found;
+    Label* field(const char* name) const { return view()->findChild<Label*>(QString::fromLatin1(name)); }
+    QString text(const char* name) const { return field(name)->text(); }
+    Amounts amounts() const {
+        return {text("amountOriginalOne"), text("amountConvertedOne"), text("amountOriginalTwo"),
+                text("amountConvertedTwo")};
     }
-    QString text(const char* objectName) const { return field(objectName)->text(); }
 
     // A click in the middle of the key, given to whatever the screen shows there: a covered or
     // hidden key cannot be pressed.
@@ -86,34 +85,17 @@ protected:
         ASSERT_EQ(target, key) << key->objectName().toStdString() << " is not what is shown at its place";
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(view(), centre));
     }
-    // Clicks the keys of `keys`: digits, "." for the decimal key and "C" for clear.
+    // Digits, "." for the decimal key, "C" for clear.
     void type(const QString& keys) const {
-        for (const QChar c : keys) {
-            if (c.isDigit())
-                press(digitKey(c.digitValue()));
-            else if (c == u'.')
-                press(decimalKey());
-            else if (c == u'C')
-                press(clearKey());
-        }
-    }
-
-    // Row One's two fields and row Two's two fields.
-    std::array<QString, 4> amounts() const {
-        return {text("amountOriginalOne"), text("amountConvertedOne"), text("amountOriginalTwo"),
-                text("amountConvertedTwo")};
+        for (const QChar c : keys)
+            press(c.isDigit() ? digitKey(c.digitValue()) : c == u'.' ? decimalKey() : clearKey());
     }
 
     static std::optional<Decimal> rate(const char* text) {
         return Decimal::fromString(QString::fromLatin1(text));
     }
-    std::shared_ptr<ForeignCurrency> eur() const { return manager->foreignCurrency(); }
-    std::shared_ptr<ForeignCurrency> currency(const QString& code) const {
-        for (const auto& record : manager->foreignCurrencies())
-            if (record->currencyCode() == code)
-                return record;
-        return nullptr;
-    }
+    std::shared_ptr<ForeignCurrency> eur() const { return manager->foreignCurrencies().value(0); }
+    std::shared_ptr<ForeignCurrency> gbp() const { return manager->foreignCurrencies().value(1); }
 
     // Texts are compared with "." as the decimal separator unless a test sets another locale.
     DefaultLocale locale{QLocale::c()};

@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
-"""Prints random converter cases with their correctly rounded results, for the converter test.
+"""Prints random converter cases, one a line: TYPED RATE ONE TWO.
 
-Each line: TYPED RATE ONE TWO. TYPED is what is typed on the keypad (digits and at most one ".",
-at most 38 digits not counting a lone leading zero); RATE is a positive rate with up to 10
-decimals; ONE is TYPED x RATE and TWO is TYPED / RATE, each rounded once, halves away from zero
-(ROUND_HALF_UP), to 2 decimals, or to 38 significant digits when that is coarser, and written in
-plain notation without trailing zeros.
+TYPED is keypad input (at most 38 digits, a lone leading zero not counted, at most one "."), RATE a
+positive rate with up to 10 decimals; ONE = TYPED x RATE and TWO = TYPED / RATE, each rounded once,
+ROUND_HALF_UP, to 2 decimals (or to 38 significant digits when coarser), plain, no trailing zeros.
 """
 import random
 import sys
