@@ -21,10 +21,6 @@
 
 namespace {
 
-QString localized(const char* text) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(text));
-}
-
 std::unique_ptr<ViewController> inNavigation(std::unique_ptr<ViewController> screen, const QIcon& icon) {
     const QString title = screen->title();
     auto navigation = std::make_unique<NavigationController>(std::move(screen));

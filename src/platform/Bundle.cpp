@@ -52,3 +52,7 @@ QString Bundle::localizedString(const QString& key, const QString& value, const 
         return value;
     return translated;
 }
+
+QString localized(const char* englishText) {
+    return Bundle::mainBundle().localizedString(QString::fromUtf8(englishText));
+}

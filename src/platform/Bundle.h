@@ -31,3 +31,7 @@ private:
     QString m_root;
     mutable std::optional<QVariantMap> m_info;
 };
+
+// The main bundle's translation of a fixed English text of the program, from the default table. Write
+// the text as QT_TRANSLATE_NOOP("Localizable", "...") so that lupdate collects it.
+QString localized(const char* englishText);

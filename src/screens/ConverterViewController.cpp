@@ -53,10 +53,6 @@ const QColor kResultColor(0x10, 0x12, 0x14);
 const QColor kCodeColor(0x55, 0x5b, 0x63);
 const QColor kUpdateLabelColor(0xd8, 0xdc, 0xe0);
 
-QString localized(const char* key) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(key));
-}
-
 // Fills each "%@" of a localized format in turn, the way the format's translations are written.
 QString fillFormat(QString format, const QStringList& values) {
     qsizetype from = 0;

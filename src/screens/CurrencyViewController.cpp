@@ -19,10 +19,6 @@
 
 namespace {
 
-QString localized(const char* key) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(key));
-}
-
 // Loaded once; a picture that cannot be loaded stays null and the rows show no mark.
 const QPixmap& checkmarkImage() {
     static const QPixmap image(

@@ -17,10 +17,6 @@
 
 namespace {
 
-QString localized(const char* key) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(key));
-}
-
 const QString kCodeCellIdentifier = QStringLiteral("CurrencyCodeCell");
 const QString kLabelCellIdentifier = QStringLiteral("CurrencyLabelCell");
 const QString kRateCellIdentifier = QStringLiteral("CurrencyRateCell");

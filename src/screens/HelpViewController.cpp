@@ -8,10 +8,6 @@
 
 namespace {
 
-QString localized(const char* text) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(text));
-}
-
 // Each paragraph is translated on its own, so a change to one does not void the others.
 struct Paragraph {
     const char* heading;

@@ -11,10 +11,6 @@
 
 namespace {
 
-QString localized(const char* text) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(text));
-}
-
 const QString kCellIdentifier = QStringLiteral("MoreTableViewCell");
 
 // Phone applications link to their store pages, desktop ones to their web pages.

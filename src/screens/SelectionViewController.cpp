@@ -16,10 +16,6 @@
 
 namespace {
 
-QString localized(const char* key) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(key));
-}
-
 // Lower case without accents, so that "krona" finds "Króna" and "eur" finds "EUR".
 QString folded(const QString& text) {
     const QString decomposed = text.normalized(QString::NormalizationForm_D);

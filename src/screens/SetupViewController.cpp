@@ -13,10 +13,6 @@
 
 namespace {
 
-QString localized(const char* key) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(key));
-}
-
 const QString kLocalCurrencyCellIdentifier = QStringLiteral("LocalCurrencyCell");
 const QString kUpdateCellIdentifier = QStringLiteral("UpdateCell");
 const QString kMasterContext = QStringLiteral("master");

@@ -3,13 +3,7 @@
 #include "Bundle.h"
 #include "Icons.h"
 
-namespace {
-
-QString localized(const char* text) {
-    return Bundle::mainBundle().localizedString(QString::fromUtf8(text));
-}
-
-} // namespace
+namespace {} // namespace
 
 BarButtonItem::BarButtonItem(const QString& title, Style style, QObject* parent)
     : QObject(parent), m_title(title), m_style(style) {}
