@@ -1,6 +1,7 @@
 #include "NavigationBar.h"
 
 #include "BarButton.h"
+#include "BarButtonItem.h"
 #include "Bundle.h"
 #include "Label.h"
 #include "NavigationItem.h"
@@ -26,6 +27,9 @@ NavigationBar::NavigationBar(QWidget* parent) : QWidget(parent), m_title(new Lab
     m_title->setObjectName(QStringLiteral("navigationTitle"));
     m_title->setFont(Theme::boldSystemFont(17));
     m_title->setAlignment(Qt::AlignCenter);
+    // A title a little too long shrinks before it is cut.
+    m_title->setAdjustsFontSizeToFitWidth(true);
+    m_title->setMinimumFontSize(13);
 }
 
 void NavigationBar::setNavigationItem(NavigationItem* item, const QString& backTitle) {
@@ -63,6 +67,12 @@ void NavigationBar::rebuild() {
     }
     if (m_item && m_item->rightBarButtonItem())
         m_right = new BarButton(m_item->rightBarButtonItem(), this);
+    // A button whose title changes ("Edit" becoming the wider "Done") needs its place measured again.
+    for (BarButtonItem* item :
+         {m_item ? m_item->leftBarButtonItem() : nullptr, m_item ? m_item->rightBarButtonItem() : nullptr})
+        if (item)
+            connect(item, &BarButtonItem::changed, this, &NavigationBar::layoutContents,
+                    Qt::UniqueConnection);
     layoutContents();
     if (m_left)
         m_left->show();

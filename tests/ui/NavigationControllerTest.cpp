@@ -152,3 +152,15 @@ TEST(NavigationControllerOffScreen, sendsNoHooksUntilItIsShownThenOnlyToItsTopSc
 }
 
 } // namespace
+
+TEST_F(NavigationControllerTest, anEditButtonBecomingDoneIsMeasuredAgain) {
+    rootController->navigationItem()->setRightBarButtonItem(rootController->editButtonItem());
+    NavigationBar* bar = navigation->navigationBar();
+    ASSERT_TRUE(bar->rightButton());
+    rootController->setEditing(true);
+    // The bold, wider "Done" must fit whole in the place "Edit" had.
+    BarButton* done = bar->rightButton();
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->text(), "Done");
+    EXPECT_GE(done->width(), done->sizeHint().width());
+}
