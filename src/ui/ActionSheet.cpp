@@ -4,6 +4,7 @@
 #include "Label.h"
 #include "OverlayHost.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -151,17 +152,7 @@ void ActionSheet::keyPressEvent(QKeyEvent* event) {
 
 bool ActionSheet::focusNextPrevChild(bool next) {
     // Tab stays among the sheet's buttons.
-    if (m_buttons.isEmpty())
-        return true;
-    const int count = int(m_buttons.size());
-    int current = -1;
-    for (int i = 0; i < count; ++i) {
-        if (m_buttons[i]->hasFocus())
-            current = i;
-    }
-    const int target = current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
-    m_buttons[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
+    return cycleFocusAmong({m_buttons.begin(), m_buttons.end()}, next);
 }
 
 void ActionSheet::resizeEvent(QResizeEvent*) {

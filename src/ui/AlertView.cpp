@@ -5,6 +5,7 @@
 #include "Label.h"
 #include "OverlayHost.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -175,17 +176,7 @@ void AlertView::keyPressEvent(QKeyEvent* event) {
 
 bool AlertView::focusNextPrevChild(bool next) {
     // Tab stays among the alert's buttons: nothing behind the alert can be reached.
-    if (m_buttons.isEmpty())
-        return true;
-    const int count = int(m_buttons.size());
-    int current = -1;
-    for (int i = 0; i < count; ++i) {
-        if (m_buttons[i]->hasFocus())
-            current = i;
-    }
-    const int target = current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
-    m_buttons[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
+    return cycleFocusAmong({m_buttons.begin(), m_buttons.end()}, next);
 }
 
 void AlertView::resizeEvent(QResizeEvent*) {

@@ -33,3 +33,17 @@ QWidget* viewWithTag(QWidget* root, int tagValue) {
     }
     return nullptr;
 }
+
+bool cycleFocusAmong(const QList<QWidget*>& widgets, bool next) {
+    if (widgets.isEmpty())
+        return true;
+    const int count = int(widgets.size());
+    int current = -1;
+    for (int i = 0; i < count; ++i) {
+        if (widgets[i]->hasFocus())
+            current = i;
+    }
+    const int target = current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
+    widgets[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRectF>
 #include <QWidget>
 
@@ -20,3 +21,7 @@ QWidget* viewWithTag(QWidget* root, int tag);
 template <typename T> T* viewWithTag(QWidget* root, int tagValue) {
     return qobject_cast<T*>(viewWithTag(root, tagValue));
 }
+
+// Moves the keyboard focus to the next (or previous) of `widgets`, wrapping around, so that Tab stays
+// inside an overlay such as an alert. Always answers true: the focus never leaves the group.
+bool cycleFocusAmong(const QList<QWidget*>& widgets, bool next);
