@@ -8,8 +8,12 @@
         <translation>Umrechner</translation>
     </message>
     <message>
+        <source>Rates</source>
+        <translation>Kurse</translation>
+    </message>
+    <message>
         <source>Currencies</source>
-        <translation>Währungen</translation>
+        <translation>Currencies</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -154,24 +158,24 @@ für über 190 Währungen weltweit</translation>
         <translation>Fremdwährungen</translation>
     </message>
     <message>
-        <source>The Currencies tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>Der Tab „Währungen“ listet Ihre Fremdwährungen mit ihrem Kurs (wie viel Fremdwährung Sie für eine Einheit Ihrer Landeswährung erhalten) und dem Zeitpunkt des letzten Downloads. Tippen Sie auf eine Währung, damit das Tastenfeld in diese umrechnet. Mit „Ändern“ können Sie Währungen löschen, an ihren Griffen verschieben oder eine ändern: ihren Code, ihren Namen oder ihren Kurs.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
+        <translation>Der Tab „Kurse“ listet Ihre Fremdwährungen mit ihrem Kurs (wie viel Fremdwährung Sie für eine Einheit Ihrer Landeswährung erhalten) und dem Zeitpunkt des letzten Downloads. Tippen Sie auf eine Währung, damit das Tastenfeld in diese umrechnet. Mit „Ändern“ können Sie Währungen löschen, an ihren Griffen verschieben oder eine ändern: ihren Code, ihren Namen oder ihren Kurs.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
         <translation>Währungen hinzufügen</translation>
     </message>
     <message>
-        <source>Tap Add Currency to choose from more than 190 world currencies; the search field finds one by its code or its name. A currency that is not in the list can be typed in with More, together with its rate. Rates are downloaded only for currencies of the list.</source>
-        <translation>Tippen Sie auf „Währung hinzufügen“, um aus über 190 Währungen der Welt zu wählen; das Suchfeld findet eine Währung über ihren Code oder Namen. Eine Währung, die nicht in der Liste steht, können Sie mit „Mehr“ samt Kurs selbst eingeben. Kurse werden nur für Währungen aus der Liste geladen.</translation>
+        <source>Tap Add Foreign Currency to choose from more than 190 world currencies; the search field finds one by its code or its name. A currency that is not in the list can be typed in with More, together with its rate. Rates are downloaded only for currencies of the list.</source>
+        <translation>Tippen Sie auf „Fremdwährung hinzufügen“, um aus über 190 Währungen der Welt zu wählen; das Suchfeld findet eine Währung über ihren Code oder Namen. Eine Währung, die nicht in der Liste steht, können Sie mit „Mehr“ samt Kurs selbst eingeben. Kurse werden nur für Währungen aus der Liste geladen.</translation>
     </message>
     <message>
         <source>Exchange rates</source>
         <translation>Wechselkurse</translation>
     </message>
     <message>
-        <source>With automatic updates on (the Setup tab), Ratepad downloads every rate when the last download is six hours old, and rates that are still missing whenever it starts. The refresh button of the Currencies tab downloads all rates at once. Until a rate has been downloaded, a starting rate shipped with Ratepad is used, so conversions work offline from the first start.</source>
-        <translation>Sind automatische Updates eingeschaltet (Tab „Optionen“), lädt Ratepad alle Kurse, sobald der letzte Download sechs Stunden alt ist, und noch fehlende Kurse bei jedem Start. Die Aktualisieren-Taste im Tab „Währungen“ lädt alle Kurse auf einmal. Bis ein Kurs geladen ist, gilt ein mit Ratepad mitgelieferter Startkurs, sodass die Umrechnung schon beim ersten Start offline funktioniert.</translation>
+        <source>With automatic updates on (the Setup tab), Ratepad downloads every rate when the last download is six hours old, and rates that are still missing whenever it starts. The refresh button of the Rates tab downloads all rates at once. Until a rate has been downloaded, a starting rate shipped with Ratepad is used, so conversions work offline from the first start.</source>
+        <translation>Sind automatische Updates eingeschaltet (Tab „Optionen“), lädt Ratepad alle Kurse, sobald der letzte Download sechs Stunden alt ist, und noch fehlende Kurse bei jedem Start. Die Aktualisieren-Taste im Tab „Kurse“ lädt alle Kurse auf einmal. Bis ein Kurs geladen ist, gilt ein mit Ratepad mitgelieferter Startkurs, sodass die Umrechnung schon beim ersten Start offline funktioniert.</translation>
     </message>
     <message>
         <source>Local currency</source>

@@ -8,8 +8,12 @@
         <translation>Conversion</translation>
     </message>
     <message>
+        <source>Rates</source>
+        <translation>Taux</translation>
+    </message>
+    <message>
         <source>Currencies</source>
-        <translation>Devises</translation>
+        <translation>Currencies</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -154,24 +158,24 @@ pour plus de 190 devises du monde</translation>
         <translation>Devises étrangères</translation>
     </message>
     <message>
-        <source>The Currencies tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>L’onglet Devises liste vos devises étrangères avec leur taux (combien de devise étrangère vous obtenez pour une unité de votre devise locale) et l’heure du dernier téléchargement. Touchez une devise pour que le pavé numérique convertisse vers celle-ci. Touchez Modifier pour supprimer des devises, les déplacer par leurs poignées ou en changer une&#xa0;: son code, son nom ou son taux.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
+        <translation>L’onglet Taux liste vos devises étrangères avec leur taux (combien de devise étrangère vous obtenez pour une unité de votre devise locale) et l’heure du dernier téléchargement. Touchez une devise pour que le pavé numérique convertisse vers celle-ci. Touchez Modifier pour supprimer des devises, les déplacer par leurs poignées ou en changer une&#xa0;: son code, son nom ou son taux.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
         <translation>Ajouter des devises</translation>
     </message>
     <message>
-        <source>Tap Add Currency to choose from more than 190 world currencies; the search field finds one by its code or its name. A currency that is not in the list can be typed in with More, together with its rate. Rates are downloaded only for currencies of the list.</source>
-        <translation>Touchez Ajouter une devise pour choisir parmi plus de 190 devises du monde&#xa0;; le champ de recherche en trouve une par son code ou son nom. Une devise absente de la liste peut être saisie avec Plus, accompagnée de son taux. Les taux ne sont téléchargés que pour les devises de la liste.</translation>
+        <source>Tap Add Foreign Currency to choose from more than 190 world currencies; the search field finds one by its code or its name. A currency that is not in the list can be typed in with More, together with its rate. Rates are downloaded only for currencies of the list.</source>
+        <translation>Touchez Nouvelle devise étrangère pour choisir parmi plus de 190 devises du monde&#xa0;; le champ de recherche en trouve une par son code ou son nom. Une devise absente de la liste peut être saisie avec Plus, accompagnée de son taux. Les taux ne sont téléchargés que pour les devises de la liste.</translation>
     </message>
     <message>
         <source>Exchange rates</source>
         <translation>Taux de change</translation>
     </message>
     <message>
-        <source>With automatic updates on (the Setup tab), Ratepad downloads every rate when the last download is six hours old, and rates that are still missing whenever it starts. The refresh button of the Currencies tab downloads all rates at once. Until a rate has been downloaded, a starting rate shipped with Ratepad is used, so conversions work offline from the first start.</source>
-        <translation>Si les mises à jour automatiques sont activées (onglet Réglages), Ratepad télécharge tous les taux lorsque le dernier téléchargement date de six heures, et les taux encore manquants à chaque démarrage. Le bouton d’actualisation de l’onglet Devises télécharge tous les taux d’un coup. Tant qu’un taux n’a pas été téléchargé, un taux initial fourni avec Ratepad est utilisé&#xa0;: les conversions fonctionnent donc hors ligne dès le premier démarrage.</translation>
+        <source>With automatic updates on (the Setup tab), Ratepad downloads every rate when the last download is six hours old, and rates that are still missing whenever it starts. The refresh button of the Rates tab downloads all rates at once. Until a rate has been downloaded, a starting rate shipped with Ratepad is used, so conversions work offline from the first start.</source>
+        <translation>Si les mises à jour automatiques sont activées (onglet Réglages), Ratepad télécharge tous les taux lorsque le dernier téléchargement date de six heures, et les taux encore manquants à chaque démarrage. Le bouton d’actualisation de l’onglet Taux télécharge tous les taux d’un coup. Tant qu’un taux n’a pas été téléchargé, un taux initial fourni avec Ratepad est utilisé&#xa0;: les conversions fonctionnent donc hors ligne dès le premier démarrage.</translation>
     </message>
     <message>
         <source>Local currency</source>

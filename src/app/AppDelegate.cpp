@@ -82,7 +82,7 @@ void AppDelegate::buildTabs() {
     auto currencies = std::make_unique<CurrencyViewController>(
         *m_currencyManager, NotificationCenter::defaultCenter(), [this] { return isNetworkAvailable(); },
         rateServerHost());
-    currencies->setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Currencies")));
+    currencies->setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Rates")));
     tabs.push_back(inNavigation(std::move(currencies), Icons::currencies()));
     auto setup = std::make_unique<SetupViewController>(*m_currencyManager);
     setup->setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Setup")));

@@ -25,7 +25,7 @@ const Paragraph kParagraphs[] = {
          "point, Escape or Delete, and copy the converted amount with Ctrl+C.")},
     {QT_TRANSLATE_NOOP("Localizable", "Foreign currencies"),
      QT_TRANSLATE_NOOP("Localizable",
-                       "The Currencies tab lists your foreign currencies with their rate (how much of the "
+                       "The Rates tab lists your foreign currencies with their rate (how much of the "
                        "foreign currency one unit of your local currency buys) and the time of the last "
                        "download. Tap a currency to make it the one the keypad converts into. Tap Edit to "
                        "delete currencies, to move them by their grips, or to change one: its code, its name "
@@ -33,7 +33,7 @@ const Paragraph kParagraphs[] = {
     {QT_TRANSLATE_NOOP("Localizable", "Adding currencies"),
      QT_TRANSLATE_NOOP(
          "Localizable",
-         "Tap Add Currency to choose from more than 190 world currencies; the search field finds "
+         "Tap Add Foreign Currency to choose from more than 190 world currencies; the search field finds "
          "one by its code or its name. A currency that is not in the list can be typed in with "
          "More, together with its rate. Rates are downloaded only for currencies of the list.")},
     {QT_TRANSLATE_NOOP("Localizable", "Exchange rates"),
@@ -41,7 +41,7 @@ const Paragraph kParagraphs[] = {
          "Localizable",
          "With automatic updates on (the Setup tab), Ratepad downloads every rate when the last "
          "download is six hours old, and rates that are still missing whenever it starts. The "
-         "refresh button of the Currencies tab downloads all rates at once. Until a rate has been "
+         "refresh button of the Rates tab downloads all rates at once. Until a rate has been "
          "downloaded, a starting rate shipped with Ratepad is used, so conversions work "
          "offline from the first start.")},
     {QT_TRANSLATE_NOOP("Localizable", "Local currency"),

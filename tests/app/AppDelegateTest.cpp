@@ -17,7 +17,7 @@ TEST(AppDelegate, startsWithFiveTitledTabsAndTheManagerReadingTheShippedDefaults
     QStringList titles;
     for (auto* tab : tabs)
         titles << tab->title();
-    EXPECT_EQ(titles, QStringList({"Converter", "Currencies", "Setup", "Help", "More"}));
+    EXPECT_EQ(titles, QStringList({"Converter", "Rates", "Setup", "Help", "More"}));
     EXPECT_EQ(delegate.currencyManager().localCurrency()->currencyCode(), "USD");
     EXPECT_GE(delegate.currencyManager().foreignCurrencies().size(), 8);
 
