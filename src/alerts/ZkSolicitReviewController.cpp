@@ -79,6 +79,12 @@ ZkSolicitReviewController& ZkSolicitReviewController::defaultController() {
         if (!defaultEnvironment())
             qFatal("ZkSolicitReviewController: setDefaultEnvironment() must come before the first solicit()");
         controller = std::make_unique<ZkSolicitReviewController>(*defaultEnvironment());
+        // The controller writes to the owner's store and presents over the owner's window, so it
+        // must not outlive that owner: when the store goes, the controller and the environment go.
+        QObject::connect(&defaultEnvironment()->defaults, &QObject::destroyed, controller.get(), [] {
+            sharedController().reset();
+            defaultEnvironment().reset();
+        });
     }
     return *controller;
 }

@@ -59,7 +59,9 @@ public:
     Q_DISABLE_COPY_MOVE(ZkSolicitReviewController)
 
     // The application's services for the shared controller; call once before the first solicit().
-    // Later calls, once the shared controller exists, are ignored.
+    // Later calls, once the shared controller exists, are ignored. When the environment's store is
+    // destroyed (its owner has shut down), the shared controller and the environment go with it, so
+    // that an owner made afterwards can set its own.
     static void setDefaultEnvironment(const Environment& environment);
     // The shared controller, made on the first call from the default environment.
     static ZkSolicitReviewController& defaultController();
