@@ -5,6 +5,7 @@
 #include "NavigationBar.h"
 #include "NavigationItem.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
@@ -147,7 +148,7 @@ void NavigationController::pushViewController(std::unique_ptr<ViewController> co
     auto finish = [incoming, leaving] {
         if (leaving) {
             if (leaving->isViewLoaded()) {
-                leaving->view()->hide();
+                hideView(leaving->view());
                 leaving->view()->move(0, 0);
             }
             leaving->endAppearanceTransition();

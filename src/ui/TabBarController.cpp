@@ -3,6 +3,7 @@
 #include "Autoresizing.h"
 #include "TabBar.h"
 #include "TabBarItem.h"
+#include "Views.h"
 
 #include <QVBoxLayout>
 
@@ -77,7 +78,7 @@ void TabBarController::setSelectedIndex(int index) {
         }
         showSelected();
         if (previous->isViewLoaded())
-            previous->view()->hide();
+            hideView(previous->view());
         if (onScreen) {
             previous->endAppearanceTransition();
             next->endAppearanceTransition();

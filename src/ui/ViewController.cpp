@@ -8,6 +8,7 @@
 #include "TabBarController.h"
 #include "TabBarItem.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QPropertyAnimation>
 
@@ -234,7 +235,7 @@ void ViewController::dismissPresented(bool animated) {
         beginAppearanceTransition(true, animated);
     auto finish = [this, leaving] {
         if (leaving->isViewLoaded())
-            leaving->view()->hide();
+            hideView(leaving->view());
         leaving->endAppearanceTransition();
         endAppearanceTransition();
         if (m_dismissing.get() == leaving) {

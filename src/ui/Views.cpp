@@ -1,5 +1,6 @@
 #include "Views.h"
 
+#include <QApplication>
 #include <QVariant>
 #include <QWidget>
 
@@ -46,4 +47,11 @@ bool cycleFocusAmong(const QList<QWidget*>& widgets, bool next) {
     const int target = current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
     widgets[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+void hideView(QWidget* view) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == view || view->isAncestorOf(focus)))
+        focus->clearFocus();
+    view->hide();
 }

@@ -25,3 +25,8 @@ template <typename T> T* viewWithTag(QWidget* root, int tagValue) {
 // Moves the keyboard focus to the next (or previous) of `widgets`, wrapping around, so that Tab stays
 // inside an overlay such as an alert. Always answers true: the focus never leaves the group.
 bool cycleFocusAmong(const QList<QWidget*>& widgets, bool next);
+
+// Hides `view`. When the focus is inside it, the focus is let go first: Qt would otherwise pass it on
+// as if Tab had been pressed, and the next control would show a keyboard focus ring after a mouse
+// click.
+void hideView(QWidget* view);
