@@ -22,6 +22,8 @@
 
 namespace {
 
+constexpr double kKeyClickPrepareDelaySeconds = 0.5;
+
 const QString kCurrentValue = QStringLiteral("currentValue");
 const QString kMultiplier = QStringLiteral("multiplier");
 const QString kDecimalPosition = QStringLiteral("decimalPosition");
@@ -196,8 +198,9 @@ void ConverterViewController::viewDidLoad() {
             observe(&m_manager, &CurrencyManager::foreignCurrencyChanged, kForeignCurrency);
     observeValueForKeyPath(kForeignCurrency, &m_manager);
 
-    // The sound is made ready once the screen is up, rather than on the first key.
-    performAfterDelay(m_keyClick, 0, [click = m_keyClick] { click->prepare(); });
+    // The sound is made ready a moment after the screen is up: not on the first key, which would lag,
+    // and not before the first frame, which finding the audio device would delay.
+    performAfterDelay(m_keyClick, kKeyClickPrepareDelaySeconds, [click = m_keyClick] { click->prepare(); });
 
     ViewController::viewDidLoad();
 }
