@@ -67,7 +67,7 @@ void CurrencyViewController::loadView() {
 
 void CurrencyViewController::viewDidLoad() {
     ViewController::viewDidLoad();
-    setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Currencies")));
+    setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Rates")));
     navigationItem()->setRightBarButtonItem(editButtonItem());
     if (!m_refreshItem) {
         m_refreshItem = new BarButtonItem(BarButtonItem::SystemItem::Refresh);

@@ -13,7 +13,7 @@ class CurrencyManager;
 class NotificationCenter;
 class Switch;
 
-// The list of the user's foreign currencies ("Currencies"): one row each with a check mark on the
+// The list of the user's foreign currencies ("Rates"): one row each with a check mark on the
 // current one, code, name, rate and update date, and above them a row that adds a currency from the
 // picker. A tap makes a currency current; the editing state deletes, reorders and opens the editor;
 // Refresh downloads every rate again once the rate server is known to be reachable. The screen keeps

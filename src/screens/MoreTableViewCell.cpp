@@ -31,6 +31,8 @@ MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* pa
     m_nameLabel->setTextColor(Qt::black);
     m_nameLabel->setHighlightedTextColor(Qt::white);
     m_nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_nameLabel->setAdjustsFontSizeToFitWidth(true); // a long name shrinks before it is cut
+    m_nameLabel->setMinimumFontSize(14);
 
     setFrame(m_descriptionLabel, QRectF(textLeft, kNameHeight + kGap + kMargin, textWidth, 15.0));
     m_descriptionLabel->setFont(Theme::systemFont(12));

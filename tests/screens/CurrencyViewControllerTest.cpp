@@ -124,7 +124,7 @@ TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateD
     gbp->setLastUpdate(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
     CurrencyViewController* screen = showList();
 
-    EXPECT_EQ(screen->title(), "Currencies");
+    EXPECT_EQ(screen->title(), "Rates");
     ASSERT_EQ(table->numberOfSections(), 2);
     EXPECT_EQ(header(0), "Add Currency ");
     EXPECT_EQ(header(1), "Select a Foreign Currency");
