@@ -92,10 +92,6 @@ void CurrencyViewController::setEditing(bool editing, bool animated) {
     if (m_tableView)
         m_tableView->setEditing(editing, animated);
     ViewController::setEditing(editing, animated);
-    // The bar sizes its buttons only when the navigation item changes, not when the Edit button turns
-    // into the wider, bold Done; handing the button over again makes it measure anew.
-    if (navigationItem()->rightBarButtonItem() == editButtonItem())
-        navigationItem()->setRightBarButtonItem(editButtonItem());
     reloadData();
 }
 
