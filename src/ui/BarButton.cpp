@@ -15,7 +15,7 @@ constexpr int kChevronWidth = 13;
 constexpr int kIconSide = 24;
 } // namespace
 
-BarButton::BarButton(BarButtonItem* item, QWidget* parent) : QAbstractButton(parent), m_item(item) {
+BarButton::BarButton(BarButtonItem* item, QWidget* parent) : FocusRingButton(parent), m_item(item) {
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     connect(item, &BarButtonItem::changed, this, &BarButton::syncWithItem);
@@ -23,7 +23,7 @@ BarButton::BarButton(BarButtonItem* item, QWidget* parent) : QAbstractButton(par
     syncWithItem();
 }
 
-BarButton::BarButton(const QString& title, QWidget* parent) : QAbstractButton(parent), m_back(true) {
+BarButton::BarButton(const QString& title, QWidget* parent) : FocusRingButton(parent), m_back(true) {
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setText(title);
@@ -61,7 +61,7 @@ void BarButton::paintEvent(QPaintEvent*) {
     if (isDown())
         color.setAlphaF(0.3f);
 
-    if (hasFocus() && m_keyboardFocus) {
+    if (showsFocusRing()) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.35f);
         painter.setPen(QPen(ring, 2));
@@ -93,15 +93,4 @@ void BarButton::paintEvent(QPaintEvent*) {
     painter.setPen(color);
     const QString shown = QFontMetrics(titleFont()).elidedText(text(), Qt::ElideRight, area.width());
     painter.drawText(area, Qt::AlignVCenter | (m_back ? Qt::AlignLeft : Qt::AlignHCenter), shown);
-}
-
-void BarButton::focusInEvent(QFocusEvent* event) {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                      event->reason() == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void BarButton::focusOutEvent(QFocusEvent* event) {
-    m_keyboardFocus = false;
-    QAbstractButton::focusOutEvent(event);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "BarButtonItem.h"
+#include "FocusRingButton.h"
 
-#include <QAbstractButton>
 #include <QPointer>
 
 // The widget a navigation bar makes for a BarButtonItem (following the item's changes and triggering
 // it when clicked), or for the back button (a chevron and the previous screen's title).
-class BarButton final : public QAbstractButton {
+class BarButton final : public FocusRingButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(BarButton)
 
@@ -23,8 +23,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void syncWithItem();
@@ -32,5 +30,4 @@ private:
 
     QPointer<BarButtonItem> m_item;
     bool m_back = false;
-    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };

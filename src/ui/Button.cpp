@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-Button::Button(QWidget* parent) : QAbstractButton(parent) {
+Button::Button(QWidget* parent) : FocusRingButton(parent) {
     init();
 }
 
-Button::Button(const QString& title, QWidget* parent) : QAbstractButton(parent) {
+Button::Button(const QString& title, QWidget* parent) : FocusRingButton(parent) {
     init();
     setText(title);
 }
@@ -85,7 +85,7 @@ void Button::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Theme::pressedOverlayColor());
     painter.setClipping(false);
 
-    if (hasFocus() && m_keyboardFocus) {
+    if (showsFocusRing()) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.5f);
         painter.setPen(QPen(ring, 2));
@@ -110,15 +110,4 @@ void Button::paintEvent(QPaintEvent*) {
     }
     painter.setPen(isDown() ? m_titleColor.darker(140) : m_titleColor);
     painter.drawText(area, Qt::AlignCenter, text());
-}
-
-void Button::focusInEvent(QFocusEvent* event) {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                      event->reason() == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void Button::focusOutEvent(QFocusEvent* event) {
-    m_keyboardFocus = false;
-    QAbstractButton::focusOutEvent(event);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "FocusRingButton.h"
+
 #include <QColor>
 #include <QPixmap>
 
 // A push button for screens such as the keypad: a background image (stretched) or colour with
 // rounded corners, a title with an optional shadow, a number tag, and a visibly darker face while
 // pressed.
-class Button final : public QAbstractButton {
+class Button final : public FocusRingButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Button)
 
@@ -33,8 +34,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void init();
@@ -45,5 +44,4 @@ private:
     QColor m_titleColor;
     QColor m_titleShadowColor;
     QPointF m_titleShadowOffset;
-    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };

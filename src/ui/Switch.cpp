@@ -10,7 +10,7 @@ constexpr int kKnobInset = 2;
 constexpr int kAnimationMs = 120;
 } // namespace
 
-Switch::Switch(QWidget* parent) : QAbstractButton(parent) {
+Switch::Switch(QWidget* parent) : FocusRingButton(parent) {
     setCheckable(true);
     setFixedSize(kSize);
     setFocusPolicy(Qt::StrongFocus);
@@ -80,7 +80,7 @@ void Switch::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(knob);
     }
-    if (hasFocus() && m_keyboardFocus) {
+    if (showsFocusRing()) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.5f);
         painter.setPen(QPen(ring, 2));
@@ -89,15 +89,4 @@ void Switch::paintEvent(QPaintEvent*) {
     }
     if (!isEnabled())
         painter.fillRect(rect(), QColor(255, 255, 255, 120));
-}
-
-void Switch::focusInEvent(QFocusEvent* event) {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                      event->reason() == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void Switch::focusOutEvent(QFocusEvent* event) {
-    m_keyboardFocus = false;
-    QAbstractButton::focusOutEvent(event);
 }

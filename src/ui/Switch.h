@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "FocusRingButton.h"
+
 #include <QVariantAnimation>
 
 // An on/off toggle in the phone style: a rounded track with a sliding knob, green when on. It keeps
 // its own size whatever frame it is given (its left edge and top stay). A click or the Space key
 // flips it and emits valueChanged; setOn() changes it without emitting valueChanged.
-class Switch final : public QAbstractButton {
+class Switch final : public FocusRingButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Switch)
 
@@ -25,8 +26,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
@@ -34,5 +33,4 @@ private:
 
     QVariantAnimation m_knob; // 0 = off position, 1 = on position
     bool m_animateChange = true;
-    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };

@@ -12,7 +12,7 @@ namespace {
 constexpr int kIconSide = 30;
 }
 
-TabBarButton::TabBarButton(TabBarItem* item, QWidget* parent) : QAbstractButton(parent), m_item(item) {
+TabBarButton::TabBarButton(TabBarItem* item, QWidget* parent) : FocusRingButton(parent), m_item(item) {
     setCheckable(true);
     setAutoExclusive(true);
     setFocusPolicy(Qt::TabFocus);
@@ -45,7 +45,7 @@ void TabBarButton::paintEvent(QPaintEvent*) {
         glow.setAlphaF(0.08f);
         painter.fillRect(rect().adjusted(2, 2, -2, -1), glow);
     }
-    if (hasFocus() && m_keyboardFocus) {
+    if (showsFocusRing()) {
         QColor ring = Theme::tintColor();
         ring.setAlphaF(0.35f);
         painter.setPen(QPen(ring, 2));
@@ -61,15 +61,4 @@ void TabBarButton::paintEvent(QPaintEvent*) {
     const QRect textArea(2, height() - 15, width() - 4, 13);
     painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignVCenter,
                      QFontMetrics(font).elidedText(text(), Qt::ElideRight, textArea.width()));
-}
-
-void TabBarButton::focusInEvent(QFocusEvent* event) {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                      event->reason() == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void TabBarButton::focusOutEvent(QFocusEvent* event) {
-    m_keyboardFocus = false;
-    QAbstractButton::focusOutEvent(event);
 }

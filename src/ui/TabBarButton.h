@@ -1,12 +1,12 @@
 #pragma once
 
+#include "FocusRingButton.h"
 #include "TabBarItem.h"
 
-#include <QAbstractButton>
 #include <QPointer>
 
 // One tab of a tab bar: the item's icon over its title, tinted when selected.
-class TabBarButton final : public QAbstractButton {
+class TabBarButton final : public FocusRingButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TabBarButton)
 
@@ -18,12 +18,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void syncWithItem();
 
     QPointer<TabBarItem> m_item;
-    bool m_keyboardFocus = false; // a focus ring only when the keyboard brought the focus
 };
