@@ -1,6 +1,7 @@
 // How long the converter takes from a key press to the end of the redraw of its four amount fields
 // (the texts set, not yet painted), over 10,000 presses of the real keys. Google Benchmark reports
 // the mean; the median and the 99th percentile are the counters median_us and p99_us.
+#include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "ConverterViewController.h"
 #include "CurrencyManager.h"
@@ -90,11 +91,5 @@ BENCHMARK(BM_KeyPressToRedraw)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

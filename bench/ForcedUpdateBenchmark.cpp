@@ -1,6 +1,7 @@
 // A forced update of every catalogue currency against ratepad-rate-server on loopback, and curl
 // fetching the same URLs with the same number of parallel connections (Qt opens six per host), in
 // the same run.
+#include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
 #include "NotificationCenter.h"
@@ -109,9 +110,5 @@ BENCHMARK(BM_CurlSameUrls)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTim
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -1,5 +1,6 @@
 // How long the currency manager takes to come up: the shipped catalogue plus a stored list of every
 // catalogue currency, as after a long use of the program.
+#include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
 #include "NotificationCenter.h"
@@ -71,9 +72,5 @@ BENCHMARK(BM_RebuildStartingList)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // its letter groups and loading the rows of the first screen, and re-grouping after one typed letter.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "AppWindow.h"
+#include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
 #include "NotificationCenter.h"
@@ -71,11 +72,5 @@ BENCHMARK(BM_FilterByOneLetter)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }
