@@ -81,17 +81,8 @@ QAbstractButton* ActionSheet::buttonAtIndex(int index) const {
 
 void ActionSheet::showInView(QWidget* view) {
     m_dismissing = false;
-    QWidget* window = OverlayHost::windowFor(view);
-    if (window) {
-        QWidget* focused = window->focusWidget();
-        if (focused && focused != this && !isAncestorOf(focused))
-            m_focusBefore = focused;
-        OverlayHost::cover(this, window);
-    } else {
-        resize(Theme::windowSize);
-        QWidget::show();
-    }
-    setFocus(Qt::OtherFocusReason);
+    if (QWidget* before = OverlayHost::showOver(this, OverlayHost::windowFor(view)))
+        m_focusBefore = before;
     m_slide.stop();
     m_slide.setStartValue(m_slide.currentValue().toDouble());
     m_slide.setEndValue(1.0);

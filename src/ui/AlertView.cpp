@@ -110,17 +110,9 @@ AlertView* AlertView::present(std::unique_ptr<AlertView> alert, QWidget* window)
 
 void AlertView::showOver(QWidget* window) {
     m_dismissing = false;
-    if (window) {
-        QWidget* focused = window->focusWidget();
-        if (focused && focused != this && !isAncestorOf(focused))
-            m_focusBefore = focused;
-        OverlayHost::cover(this, window);
-    } else {
-        resize(Theme::windowSize);
-        QWidget::show();
-    }
+    if (QWidget* before = OverlayHost::showOver(this, window))
+        m_focusBefore = before;
     layoutPanel();
-    setFocus(Qt::OtherFocusReason);
     Animations::setOpacity(this, 0.0);
     Animations::animate(this, Theme::fadeDurationMs, 1.0, std::nullopt);
 }

@@ -2,6 +2,7 @@
 
 #include "AppWindow.h"
 #include "Autoresizing.h"
+#include "Theme.h"
 
 #include <QApplication>
 
@@ -19,4 +20,19 @@ void OverlayHost::cover(QWidget* overlay, QWidget* window) {
     Autoresizing::fillParent(overlay);
     overlay->raise();
     overlay->show();
+}
+
+QWidget* OverlayHost::showOver(QWidget* overlay, QWidget* window) {
+    QWidget* before = nullptr;
+    if (window) {
+        QWidget* focused = window->focusWidget();
+        if (focused && focused != overlay && !overlay->isAncestorOf(focused))
+            before = focused;
+        cover(overlay, window);
+    } else {
+        overlay->resize(Theme::windowSize);
+        overlay->show();
+    }
+    overlay->setFocus(Qt::OtherFocusReason);
+    return before;
 }

@@ -12,4 +12,7 @@ public:
     static QWidget* windowFor(QWidget* near);
     // Makes `overlay` a child of `window` covering all of it (also after resizes), on top.
     static void cover(QWidget* overlay, QWidget* window);
+    // Shows `overlay` over `window` (or on its own, window-sized, without one) with the keyboard focus,
+    // and answers the widget that had the focus before, to be given it back when the overlay goes.
+    static QWidget* showOver(QWidget* overlay, QWidget* window);
 };
