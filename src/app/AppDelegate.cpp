@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QTextStream>
 
 namespace {
 
@@ -71,6 +72,20 @@ AppDelegate::~AppDelegate() {
 void AppDelegate::setupDefaults(UserDefaults& defaults, const Bundle& bundle) {
     defaults.registerDefaults(bundle.dictionaryForResource(QStringLiteral("UserDefaults")));
     defaults.synchronize();
+}
+
+void AppDelegate::printCurrencyList(const Options& options, QTextStream& out) {
+    const Bundle& bundle = Bundle::mainBundle();
+    UserDefaults defaults(options.preferencesPath);
+    setupDefaults(defaults, bundle);
+    CurrencyManager manager({defaults, bundle, NotificationCenter::defaultCenter()});
+    const auto local = manager.localCurrency();
+    out << "Local currency: " << local->currencyCode() << " (" << local->label() << ")\n";
+    for (const auto& currency : manager.foreignCurrencies()) {
+        out << (currency == manager.foreignCurrency() ? "* " : "  ") << currency->currencyCode() << "  "
+            << currency->label().leftJustified(28) << "  "
+            << (currency->rate() ? currency->rate()->toString() : QStringLiteral("no rate")) << "\n";
+    }
 }
 
 void AppDelegate::buildTabs() {

@@ -10,6 +10,7 @@
 
 class AppWindow;
 class Bundle;
+class QTextStream;
 class TabBarController;
 
 // Start-up and the things every screen reaches: the preferences store with the shipped defaults
@@ -28,6 +29,10 @@ public:
 
     explicit AppDelegate(Options options, QObject* parent = nullptr);
     ~AppDelegate() override;
+
+    // Prints the local currency and the foreign list as stored, one line each, the current one
+    // marked; builds no window, so it needs only a core application.
+    static void printCurrencyList(const Options& options, QTextStream& out);
 
     // Registers the shipped "UserDefaults" as the store's defaults; harmless when repeated.
     static void setupDefaults(UserDefaults& defaults, const Bundle& bundle);

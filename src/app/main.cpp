@@ -11,7 +11,9 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -25,71 +27,136 @@ void installTranslations(QApplication& app) {
     }
 }
 
+// Qt's own options, which the GUI application takes out of the command line itself (also written
+// with two dashes or as -option=value); true where the value is the next argument.
+constexpr std::pair<const char*, bool> kQtOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"display", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"session", true},
+    {"name", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"testability", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"qmljsdebugger", false},
+};
+
+// The command line as this program's own parser sees it: Qt's options left out, so that they need
+// no display to be told apart from unknown ones.
+QStringList withoutQtOptions(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        QString name = argument;
+        if (i == 0 || !name.startsWith(u'-') || name == QStringLiteral("--")) {
+            arguments << argument;
+            continue;
+        }
+        name.remove(0, name.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const bool inlineValue = name.contains(u'=');
+        name = name.section(u'=', 0, 0);
+        const auto qt = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
+                                     [&](const auto& option) { return name == QLatin1String(option.first); });
+        if (qt == std::end(kQtOptions)) {
+            arguments << argument;
+            continue;
+        }
+        if (qt->second && !inlineValue)
+            ++i; // its value
+    }
+    return arguments;
+}
+
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption rateServer{QStringLiteral("rate-server"),
+                                  QStringLiteral("The rate server to ask, as HOST[:PORT]."),
+                                  QStringLiteral("HOST[:PORT]")};
+    QCommandLineOption reachabilityHost{
+        QStringLiteral("reachability-host"),
+        QStringLiteral("The Internet host that tells whether the network is up."), QStringLiteral("HOST")};
+    QCommandLineOption screenshots{
+        QStringLiteral("screenshots"),
+        QStringLiteral("Write a PNG of every tab into FOLDER, print the paths, quit."),
+        QStringLiteral("FOLDER")};
+    QCommandLineOption list{QStringLiteral("list"), QStringLiteral("Print the currency list and quit.")};
+
+    CommandLine() {
+        parser.setApplicationDescription(QStringLiteral("Ratepad, a pocket currency converter."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({rateServer, reachabilityHost, screenshots, list});
+    }
+
+    // The exit status when the program ends here (an error, help, version), nothing to go on.
+    std::optional<int> parse(const QStringList& arguments) {
+        if (!parser.parse(arguments)) {
+            QTextStream(stderr) << "ratepad: " << parser.errorText() << "\nTry 'ratepad --help'.\n";
+            return 2;
+        }
+        if (parser.isSet(QStringLiteral("help")))
+            parser.showHelp(0);
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+        if (!parser.positionalArguments().isEmpty()) {
+            QTextStream(stderr) << "ratepad: unexpected argument '" << parser.positionalArguments().first()
+                                << "'\nTry 'ratepad --help'.\n";
+            return 2;
+        }
+        return std::nullopt;
+    }
+
+    AppDelegate::Options options() const {
+        AppDelegate::Options options;
+        options.rateServer = parser.value(rateServer);
+        options.reachabilityHost = parser.value(reachabilityHost);
+        return options;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ratepad"));
-    QApplication::setApplicationVersion(QStringLiteral(RATEPAD_VERSION));
-    installTranslations(app);
+    QCoreApplication::setApplicationName(QStringLiteral("Ratepad"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RATEPAD_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Ratepad, a pocket currency converter."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption rateServer(QStringLiteral("rate-server"),
-                                        QStringLiteral("The rate server to ask, as HOST[:PORT]."),
-                                        QStringLiteral("HOST[:PORT]"));
-    const QCommandLineOption reachabilityHost(
-        QStringLiteral("reachability-host"),
-        QStringLiteral("The Internet host that tells whether the network is up."), QStringLiteral("HOST"));
-    const QCommandLineOption screenshots(
-        QStringLiteral("screenshots"),
-        QStringLiteral("Write a PNG of every tab into FOLDER, print the paths, quit."),
-        QStringLiteral("FOLDER"));
-    const QCommandLineOption list(QStringLiteral("list"),
-                                  QStringLiteral("Print the currency list and quit."));
-    parser.addOptions({rateServer, reachabilityHost, screenshots, list});
-    if (!parser.parse(QApplication::arguments())) {
-        QTextStream(stderr) << "ratepad: " << parser.errorText() << "\nTry 'ratepad --help'.\n";
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    if (!parser.positionalArguments().isEmpty()) {
-        QTextStream(stderr) << "ratepad: unexpected argument '" << parser.positionalArguments().first()
-                            << "'\nTry 'ratepad --help'.\n";
-        return 2;
-    }
-
-    AppDelegate::Options options;
-    options.rateServer = parser.value(rateServer);
-    options.reachabilityHost = parser.value(reachabilityHost);
-    AppDelegate delegate(options);
-    if (parser.isSet(list)) {
+    // Read before any GUI exists, so that help, version, the list and mistakes need no display.
+    CommandLine commandLine;
+    if (const std::optional<int> status = commandLine.parse(withoutQtOptions(argc, argv)))
+        return *status;
+    if (commandLine.parser.isSet(commandLine.list)) {
+        QCoreApplication core(argc, argv);
         QTextStream out(stdout);
-        CurrencyManager& manager = delegate.currencyManager();
-        const auto local = manager.localCurrency();
-        out << "Local currency: " << local->currencyCode() << " (" << local->label() << ")\n";
-        for (const auto& currency : manager.foreignCurrencies()) {
-            out << (currency == manager.foreignCurrency() ? "* " : "  ") << currency->currencyCode() << "  "
-                << currency->label().leftJustified(28) << "  "
-                << (currency->rate() ? currency->rate()->toString() : QStringLiteral("no rate")) << "\n";
-        }
+        AppDelegate::printCurrencyList(commandLine.options(), out);
         return 0;
     }
+
+    QApplication app(argc, argv);
+    installTranslations(app);
+    AppDelegate delegate(commandLine.options());
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     // The start-up benchmark asks for a report of the first frame.
     if (qEnvironmentVariableIsSet("RATEPAD_FIRST_FRAME_PROBE"))
         new FirstFrameProbe(delegate.window(), qgetenv("RATEPAD_FIRST_FRAME_PROBE") == "quit");
 
-    if (parser.isSet(screenshots)) {
+    const QString screenshots = commandLine.parser.value(commandLine.screenshots);
+    if (!screenshots.isEmpty()) {
         // Give the first rate update a moment, so the pictures show downloaded rates.
         QTimer::singleShot(3000, &delegate, [&] {
             QTextStream out(stdout);
-            for (const QString& path : delegate.saveScreenshots(parser.value(screenshots)))
+            for (const QString& path : delegate.saveScreenshots(screenshots))
                 out << path << "\n";
             QApplication::quit();
         });
