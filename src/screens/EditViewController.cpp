@@ -154,11 +154,16 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
         field->setAlignment(Qt::AlignRight | Qt::AlignTop);
         field->setTextColor(Theme::valueTextColor());
         field->setInputMethodHints(kind->keyboard);
-        if (indexPath.row() == RateRow)
+        if (indexPath.row() == CodeRow)
+            field->setAutocapitalization(TextField::Autocapitalization::AllCharacters);
+        if (indexPath.row() == RateRow) {
             field->setPlaceholderText(
                 longExchangeRateFormatter().stringFromDecimal(Decimal::fromString("1.5852")));
+            // A desktop keyboard's "." must work where the locale writes a comma.
+            field->setDecimalSeparator(longExchangeRateFormatter().decimalSeparator());
+        }
         kind->field = field;
-        if (indexPath.row() == CodeRow)
+        if (indexPath.row() != NameRow)
             connect(field, &QLineEdit::textChanged, this, &EditViewController::updateSaveButton);
     }
 
@@ -234,7 +239,17 @@ bool EditViewController::textFieldShouldReturn(TextField* field) {
 }
 
 bool EditViewController::canSave() const {
-    return m_codeField && !m_codeField->text().isEmpty();
+    if (!m_codeField || m_codeField->text().isEmpty())
+        return false;
+    if (mode() == Mode::Local || !m_rateField || m_rateField->text().isEmpty())
+        return true;
+    // A rate of 0, or one the list would show as 0, converts everything into nothing.
+    const std::optional<Decimal> rate = longExchangeRateFormatter().decimalFromString(m_rateField->text());
+    if (!rate || !(*rate > Decimal(0)))
+        return false;
+    const NumberFormatter& shown = shortExchangeRateFormatter();
+    const std::optional<Decimal> rounded = shown.decimalFromString(shown.stringFromDecimal(*rate));
+    return rounded && !rounded->isZero();
 }
 
 void EditViewController::updateSaveButton() {

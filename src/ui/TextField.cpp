@@ -53,6 +53,7 @@ TextField::TextField(QWidget* parent) : QLineEdit(parent) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, Qt::transparent);
     palette.setColor(QPalette::Text, Theme::labelColor());
+    palette.setColor(QPalette::Disabled, QPalette::Text, Theme::grayColor());
     palette.setColor(QPalette::Highlight, Theme::tintColor());
     setPalette(palette);
     setValidator(new TextFieldEditGuard(this));
@@ -75,11 +76,20 @@ void TextField::setText(const QString& text) {
 void TextField::setTextColor(const QColor& color) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Text, color);
+    // A disabled field must not look like one the user can type in.
+    palette.setColor(QPalette::Disabled, QPalette::Text, Theme::grayColor());
     setPalette(palette);
 }
 
-bool TextField::allowsEdit(const QString& candidate, int cursor) {
-    if (m_settingText || !m_delegate || m_judging || candidate == m_acceptedText)
+bool TextField::allowsEdit(QString& candidate, int cursor) {
+    if (m_settingText)
+        return true;
+    if (m_autocapitalization == Autocapitalization::AllCharacters) {
+        // One character for one, so the cursor stays where it was.
+        for (QChar& c : candidate)
+            c = c.toUpper();
+    }
+    if (!m_delegate || m_judging || candidate == m_acceptedText)
         return true;
     const Edit edit = differenceOf(m_acceptedText, candidate, cursor);
     m_judging = true;
@@ -100,7 +110,20 @@ void TextField::resignFirstResponder() {
     clearFocus();
 }
 
+bool TextField::isDecimalKey(const QKeyEvent* event) const {
+    if ((event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) != Qt::NoModifier)
+        return false;
+    const QString text = event->text();
+    return event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma || text == QStringLiteral(".") ||
+           text == QStringLiteral(",");
+}
+
 void TextField::keyPressEvent(QKeyEvent* event) {
+    if (!m_decimalSeparator.isEmpty() && !isReadOnly() && isDecimalKey(event)) {
+        insert(m_decimalSeparator);
+        event->accept();
+        return;
+    }
     const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!isReturn || !m_delegate) {
         QLineEdit::keyPressEvent(event);

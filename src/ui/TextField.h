@@ -26,6 +26,17 @@ public:
 
     void setTextColor(const QColor& color);
 
+    // AllCharacters turns every letter the user enters (typed, pasted, dropped) into a capital before
+    // the delegate judges the edit; text set by the program stays as it is.
+    enum class Autocapitalization { None, AllCharacters };
+    Autocapitalization autocapitalization() const { return m_autocapitalization; }
+    void setAutocapitalization(Autocapitalization type) { m_autocapitalization = type; }
+
+    // When set, the decimal keys ("." and "," on the main keyboard and on the keypad) enter this
+    // separator, so that a number can be typed the same way in every locale.
+    QString decimalSeparator() const { return m_decimalSeparator; }
+    void setDecimalSeparator(const QString& separator) { m_decimalSeparator = separator; }
+
     // Keyboard focus, in the words of the phone platform. becomeFirstResponder() answers false for
     // a disabled field.
     bool becomeFirstResponder();
@@ -39,10 +50,13 @@ protected:
 
 private:
     friend class TextFieldEditGuard;
-    bool allowsEdit(const QString& candidate, int cursor);
+    bool allowsEdit(QString& candidate, int cursor);
+    bool isDecimalKey(const QKeyEvent* event) const;
 
     TextFieldDelegate* m_delegate = nullptr;
     QString m_acceptedText; // the text as of the last change that went through
     bool m_settingText = false;
     bool m_judging = false;
+    Autocapitalization m_autocapitalization = Autocapitalization::None;
+    QString m_decimalSeparator;
 };

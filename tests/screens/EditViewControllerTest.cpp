@@ -3,6 +3,7 @@
 #include "BarButton.h"
 #include "CurrencyScreensFixture.h"
 #include "DisplayFormatters.h"
+#include "LocaleRun.h"
 #include "NavigationBar.h"
 #include "NavigationItem.h"
 
@@ -70,7 +71,9 @@ TEST_F(EditViewControllerTest, localModeAsksForACodeOnlyAndSavesANewLocalCurrenc
     EXPECT_TRUE(waitUntil([code] { return code->hasFocus(); }));
     EXPECT_FALSE(editor->nameField());
 
-    QTest::keyClicks(code, "CHF");
+    // Typed in lower case, saved in capitals: "chf" would be no currency at all.
+    QTest::keyClicks(code, "chf");
+    EXPECT_EQ(code->text(), "CHF");
     clickBarButton(true);
 
     ASSERT_TRUE(editorClosed());
@@ -111,21 +114,21 @@ TEST_F(EditViewControllerTest, editModeFixesTheCodeAndChangesNameAndRate) {
     EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
 }
 
-TEST_F(EditViewControllerTest, codeFieldRefusesAFourthCharacterButAcceptsReplacingASelection) {
+TEST_F(EditViewControllerTest, codeFieldTypesCapitalsAndRefusesAFourthCharacter) {
     EditViewController* editor = openEditor(nullptr);
     TextField* code = editor->codeField();
     ASSERT_TRUE(waitUntil([code] { return code->hasFocus(); }));
 
     QTest::keyClicks(code, "abcd");
-    EXPECT_EQ(code->text(), "abc") << "nothing is converted, the fourth character is refused";
+    EXPECT_EQ(code->text(), "ABC") << "letters become capitals, the fourth character is refused";
 
     // Selecting two characters and typing over them leaves three.
     QTest::keyClick(code, Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClick(code, Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClicks(code, "9");
-    EXPECT_EQ(code->text(), "a9");
+    EXPECT_EQ(code->text(), "A9");
     QTest::keyClicks(code, "!x");
-    EXPECT_EQ(code->text(), "a9!");
+    EXPECT_EQ(code->text(), "A9!");
 
     // A paste is judged as a whole.
     EXPECT_FALSE(editor->shouldChangeCharactersInRange(code, 3, 0, "Z"));
@@ -184,7 +187,7 @@ TEST_F(EditViewControllerTest, newCurrencyGoesOnTopAsCurrentWithRateOneAndTheCat
     EXPECT_EQ(editor->nameField()->placeholderText(), "British Pound");
     ASSERT_TRUE(waitUntil([editor] { return editor->codeField()->hasFocus(); }));
 
-    QTest::keyClicks(editor->codeField(), "CHF");
+    QTest::keyClicks(editor->codeField(), "chf");
     QTest::keyClick(editor->codeField(), Qt::Key_Return);
 
     ASSERT_TRUE(editorClosed());
@@ -256,6 +259,44 @@ TEST_F(EditViewControllerTest, anEmptyCodeCannotBeSavedInEitherMode) {
         EXPECT_EQ(manager->localCurrency(), localBefore);
         TearDown();
     }
+}
+
+TEST_F(EditViewControllerTest, aRateOfZeroOrThatShowsAsZeroCannotBeSaved) {
+    EditViewController* editor = openEditor(nullptr);
+    QTest::keyClicks(editor->codeField(), "ZZZ");
+    BarButton* save = navigation->navigationBar()->rightButton();
+    const std::pair<const char*, bool> cases[] = {
+        {"0", false},      {"0.00000", false}, {"0.000001", false}, // the list would show 0.00000
+        {"0.00001", true}, {"2", true},        {"", true},          // empty saves the rate 1
+    };
+    for (const auto& [text, savable] : cases) {
+        retype(editor->rateField(), text);
+        ASSERT_EQ(editor->rateField()->text(), text);
+        EXPECT_EQ(save->isEnabled(), savable) << text;
+    }
+    retype(editor->rateField(), "0");
+    QTest::keyClick(editor->rateField(), Qt::Key_Return);
+    EXPECT_EQ(navigation->topViewController(), editor) << "Done does not save a rate of 0 either";
+    EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
+}
+
+TEST_F(EditViewControllerTest, inACommaLocaleTheDecimalKeysTypeACommaInTheRateField) {
+    if (runsElsewhereUnder("de_DE.UTF-8"))
+        return;
+    EditViewController* editor = openEditor(nullptr);
+    QTest::keyClicks(editor->codeField(), "zzz");
+    TextField* rate = editor->rateField();
+    QTest::mouseClick(rate, Qt::LeftButton);
+    QTest::keyClicks(rate, "1.5");
+    EXPECT_EQ(rate->text(), "1,5");
+    retype(rate, "2");
+    QTest::keyClick(rate, Qt::Key_Comma, Qt::KeypadModifier);
+    QTest::keyClicks(rate, "25");
+    EXPECT_EQ(rate->text(), "2,25");
+    QTest::keyClick(rate, Qt::Key_Return);
+
+    ASSERT_TRUE(editorClosed());
+    EXPECT_EQ(rateText(manager->foreignCurrencies().first()), "2.25");
 }
 
 } // namespace
