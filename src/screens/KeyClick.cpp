@@ -1,11 +1,9 @@
 #include "KeyClick.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QTemporaryFile>
-#include <QUrl>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QtEndian>
 #include <cmath>
 #include <cstdint>
@@ -31,11 +29,33 @@ void appendLE16(QByteArray& out, std::uint16_t value) {
     out.append(bytes, 2);
 }
 
+using CreatePlayer = QObject* (*)(QObject* parent, const QByteArray& wave, float volume);
+
+CreatePlayer playerFactory() {
+    static const CreatePlayer create = [] {
+        QLibrary module(KeyClick::audioModulePath());
+        // The module stays loaded for the life of the process.
+        return reinterpret_cast<CreatePlayer>(module.resolve("ratepadCreateClickPlayer"));
+    }();
+    return create;
+}
+
 } // namespace
 
 KeyClick::KeyClick(QObject* parent) : QObject(parent) {}
 
 KeyClick::~KeyClick() = default;
+
+QString KeyClick::audioModulePath() {
+    // Beside the installed program first, else in the build tree.
+    for (const QString& path : {QDir(QCoreApplication::applicationDirPath())
+                                    .filePath(QStringLiteral(RATEPAD_CLICK_MODULE_INSTALLED)),
+                                QStringLiteral(RATEPAD_CLICK_MODULE_BUILT)}) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
 
 QByteArray KeyClick::waveData() {
     const int samples = static_cast<int>(kSampleRate * kDurationSeconds);
@@ -71,23 +91,17 @@ void KeyClick::prepare() {
     if (m_prepared)
         return;
     m_prepared = true;
-    // No output device (a server, a test run): stay silent rather than let the audio stack complain.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return;
-    m_file = new QTemporaryFile(QDir::tempPath() + QStringLiteral("/ratepad-click-XXXXXX.wav"), this);
-    if (!m_file->open() || m_file->write(waveData()) < 0 || !m_file->flush()) {
-        qInfo("KeyClick: cannot write the click sound to %s", qUtf8Printable(m_file->fileName()));
+    const CreatePlayer createPlayer = playerFactory();
+    if (!createPlayer) {
+        qInfo("KeyClick: the audio module cannot be loaded; keys stay silent");
         return;
     }
-    m_file->close();
-    m_effect = new QSoundEffect(this);
-    m_effect->setVolume(kVolume);
-    m_effect->setSource(QUrl::fromLocalFile(m_file->fileName()));
+    m_player = createPlayer(this, waveData(), kVolume);
 }
 
 void KeyClick::play() {
     prepare();
-    if (m_effect)
-        m_effect->play();
+    if (m_player)
+        QMetaObject::invokeMethod(m_player, "play");
     emit played();
 }

@@ -1,6 +1,7 @@
 // The key click's sound data.
 #include "KeyClick.h"
 
+#include <QLibrary>
 #include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
@@ -35,6 +36,14 @@ TEST(KeyClick, isAShortMonoPcmWaveThatStartsLoudAndDiesAwayUnclipped) {
     }
     EXPECT_GT(loudestStart, 8000);
     EXPECT_LT(loudestEnd, 400) << "the click ends in silence, so it never pops";
+}
+
+TEST(KeyClick, findsItsAudioModuleWhichOffersThePlayerFactory) {
+    // Without the module every key would stay silent even where there is a speaker.
+    const QString path = KeyClick::audioModulePath();
+    ASSERT_FALSE(path.isEmpty());
+    QLibrary module(path);
+    EXPECT_NE(module.resolve("ratepadCreateClickPlayer"), nullptr) << module.errorString().toStdString();
 }
 
 } // namespace
