@@ -121,11 +121,20 @@ void CurrencyManager::insertForeignCurrency(const std::shared_ptr<ForeignCurrenc
                                             qsizetype index) {
     if (!currency)
         return;
-    m_foreignCurrencies.insert(std::clamp<qsizetype>(index, 0, m_foreignCurrencies.size()), currency);
+    index = std::clamp<qsizetype>(index, 0, m_foreignCurrencies.size());
+    m_foreignCurrencies.insert(index, currency);
     watchForChanges(*currency);
     scheduleSave();
+    completeInsertion(currency, index);
+}
+
+// What follows an insertion, and a move, which stands for one: the name and rate that are missing,
+// the signal, then the lookup (which reports on a later pass of the loop).
+void CurrencyManager::completeInsertion(const std::shared_ptr<ForeignCurrency>& currency, qsizetype index) {
     addLabelToCurrency(*currency);
     addRateToCurrency(*currency);
+    if (index >= 0)
+        emit foreignCurrencyInserted(index);
     if (m_automaticUpdatesEnabled)
         updateCurrency(currency);
 }
@@ -136,8 +145,54 @@ void CurrencyManager::removeForeignCurrencyAtIndex(qsizetype index) {
         return;
     m_foreignCurrencies.removeAt(index);
     scheduleSave();
+    emit foreignCurrencyRemoved(index);
     if (!m_foreignCurrencies.contains(m_foreignCurrency))
         setForeignCurrency(m_foreignCurrencies.first());
+}
+
+void CurrencyManager::moveForeignCurrency(qsizetype from, qsizetype to) {
+    const qsizetype count = m_foreignCurrencies.size();
+    if (from < 0 || from >= count || to < 0 || to >= count)
+        return;
+    const std::shared_ptr<ForeignCurrency> currency = m_foreignCurrencies.at(from);
+    if (from != to) {
+        m_foreignCurrencies.move(from, to);
+        scheduleSave();
+        emit foreignCurrencyMoved(from, to);
+    }
+    completeInsertion(currency, -1);
+}
+
+std::shared_ptr<ForeignCurrency> CurrencyManager::placeForeignCurrencyAtTop(const QString& code) {
+    if (code.isEmpty())
+        return nullptr;
+    qsizetype existing = -1;
+    for (qsizetype i = 0; i < m_foreignCurrencies.size(); ++i) {
+        if (m_foreignCurrencies.at(i)->currencyCode() == code)
+            existing = i;
+    }
+    std::shared_ptr<ForeignCurrency> currency;
+    if (existing >= 0) {
+        // Moved rather than inserted again, so that the code does not stand in the list twice.
+        currency = m_foreignCurrencies.at(existing);
+        moveForeignCurrency(existing, 0);
+    } else {
+        currency = ForeignCurrency::create(code);
+        insertForeignCurrency(currency, 0);
+    }
+    setForeignCurrency(currency);
+    return currency;
+}
+
+bool CurrencyManager::editForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency,
+                                          const QString& label, std::optional<Decimal> rate) {
+    if (!currency || !m_foreignCurrencies.contains(currency))
+        return false;
+    currency->setLabel(label);
+    currency->setRate(rate);
+    addLabelToCurrency(*currency);
+    emit foreignCurrencyDataChanged(currency);
+    return true;
 }
 
 void CurrencyManager::rebuildForeignCurrencies() {
@@ -259,6 +314,8 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
                 continue;
             currency->setRate(rate);
             currency->setLastUpdate(m_environment.clock());
+            emit foreignCurrencyDataChanged(currency);
+            emit exchangeRateWasUpdated(currency);
             m_environment.notificationCenter.post(ExchangeRateWasUpdatedNotification, currency.get());
         }
     }

@@ -71,6 +71,18 @@ public:
     void addForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency);
     void insertForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency, qsizetype index);
     void removeForeignCurrencyAtIndex(qsizetype index);
+    // The record at `from` is taken out and put back at `to`; the records between shift by one place
+    // and the current currency stays the same record. Like an insertion, a move gives the record a
+    // missing name or rate and starts its lookup when automatic updates are on.
+    void moveForeignCurrency(qsizetype from, qsizetype to);
+    // The picked `code` at the top of the list, made current: the record already holding it (the last
+    // one in list order) moves there, otherwise a new record is inserted. Returns that record, or null
+    // for an empty code.
+    std::shared_ptr<ForeignCurrency> placeForeignCurrencyAtTop(const QString& code);
+    // The editor's name and typed rate for a record of the list; an empty name then takes the
+    // catalogue's. A record no longer in the list is left alone: returns false.
+    bool editForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency, const QString& label,
+                             std::optional<Decimal> rate);
     void rebuildForeignCurrencies();
     void addLabelToCurrency(Currency& currency) const;
     void addRateToCurrency(ForeignCurrency& currency) const;
@@ -92,13 +104,27 @@ public:
 
 signals:
     void localCurrencyChanged(const std::shared_ptr<LocalCurrency>& previous);
+    // The current foreign currency was set (also to the same record).
     void foreignCurrencyChanged();
+    // The whole list was replaced, as a new local currency rebuilds it.
     void foreignCurrenciesChanged();
+    // One record now stands at `index`; the records from there on moved down by one.
+    void foreignCurrencyInserted(qsizetype index);
+    // The record at `index` left the list; the ones after it moved up by one.
+    void foreignCurrencyRemoved(qsizetype index);
+    // The record at `from` now stands at `to`.
+    void foreignCurrencyMoved(qsizetype from, qsizetype to);
+    // A record of the list changed its name, rate or update date.
+    void foreignCurrencyDataChanged(const std::shared_ptr<ForeignCurrency>& currency);
+    // A download has just given this record of the list its rate; once per record, after
+    // foreignCurrencyDataChanged.
+    void exchangeRateWasUpdated(const std::shared_ptr<ForeignCurrency>& currency);
     void automaticUpdatesEnabledChanged();
     void lastUpdateChanged();
     void networkActivityIndicatorVisibleChanged(bool visible);
 
 private:
+    void completeInsertion(const std::shared_ptr<ForeignCurrency>& currency, qsizetype index);
     void localCurrencyDidChange(const std::shared_ptr<LocalCurrency>& previous);
     void currencyConvertorDidFinish(CurrencyConvertor* lookup);
     void setNetworkActivityIndicatorVisible(bool visible);

@@ -256,7 +256,6 @@ IndexPath CurrencyViewController::targetIndexPathForMoveFromRowAtIndexPath(Table
     return proposed;
 }
 
-// Through the manager's own insert and remove, so that the current currency stays the same record.
 void CurrencyViewController::moveRowAtIndexPath(TableView*, const IndexPath& from, const IndexPath& to) {
     const int s = from.row();
     const int d = to.row();
@@ -264,9 +263,7 @@ void CurrencyViewController::moveRowAtIndexPath(TableView*, const IndexPath& fro
     if (from.section() != CurrencySection || to.section() != CurrencySection || s < 0 || s >= list.size() ||
         d < 0 || d >= list.size() || s == d)
         return;
-    const std::shared_ptr<ForeignCurrency> record = list.at(s);
-    m_manager.insertForeignCurrency(record, d > s ? d + 1 : d);
-    m_manager.removeForeignCurrencyAtIndex(d > s ? s : s + 1);
+    m_manager.moveForeignCurrency(s, d);
 }
 
 void CurrencyViewController::didSelectRowAtIndexPath(TableView* tableView, const IndexPath& indexPath) {
@@ -326,25 +323,7 @@ void CurrencyViewController::updateSwitchFlipped(const Switch* sender) {
 
 void CurrencyViewController::didSelectCurrency(SelectionViewController* picker, const QString& code) {
     if (!code.isEmpty()) {
-        // A code already listed moves to the top instead of standing there twice.
-        const auto& list = m_manager.foreignCurrencies();
-        qsizetype existing = -1;
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            if (list.at(i)->currencyCode() == code)
-                existing = i;
-        }
-        if (existing >= 0) {
-            const std::shared_ptr<ForeignCurrency> record = list.at(existing);
-            if (existing > 0) {
-                m_manager.insertForeignCurrency(record, 0);
-                m_manager.removeForeignCurrencyAtIndex(existing + 1);
-            }
-            m_manager.setForeignCurrency(record);
-        } else {
-            const auto record = ForeignCurrency::create(code);
-            m_manager.insertForeignCurrency(record, 0);
-            m_manager.setForeignCurrency(record);
-        }
+        m_manager.placeForeignCurrencyAtTop(code);
         reloadData();
     }
     picker->dismissModalViewControllerAnimated(true);

@@ -273,18 +273,15 @@ void EditViewController::save() {
     } else {
         auto foreign = std::dynamic_pointer_cast<ForeignCurrency>(m_currency);
         if (!foreign) {
-            foreign = ForeignCurrency::create(code);
-            foreign->setLabel(name);
-            m_manager.insertForeignCurrency(foreign, 0);
-            m_manager.setForeignCurrency(foreign);
+            foreign = m_manager.placeForeignCurrencyAtTop(code);
             m_currency = foreign;
         }
-        foreign->setLabel(name);
         const QString rateText = m_rateField ? m_rateField->text() : QString();
         // The typed rate replaces any starting rate the insertion filled in.
-        foreign->setRate(rateText.isEmpty() ? std::optional<Decimal>(Decimal(1))
-                                            : longExchangeRateFormatter().decimalFromString(rateText));
-        m_manager.addLabelToCurrency(*foreign);
+        m_manager.editForeignCurrency(foreign, name,
+                                      rateText.isEmpty()
+                                          ? std::optional<Decimal>(Decimal(1))
+                                          : longExchangeRateFormatter().decimalFromString(rateText));
     }
     if (NavigationController* navigation = navigationController())
         navigation->popViewControllerAnimated(true);

@@ -184,3 +184,65 @@ TEST_F(CurrencyManagerState, aCorruptPreferencesFileIsKeptAsideAndStartUpGoesOn)
     m.save();
     EXPECT_EQ(codes(start()), QStringList({"EUR", "GBP", "JPY"}));
 }
+
+TEST_F(CurrencyManagerState, listOperationsKeepTheCurrentRecordAndSayWhatChanged) {
+    struct Move {
+        int from, to;
+        QStringList after;
+    };
+    for (const Move& move :
+         {Move{3, 1, {"EUR", "CHF", "GBP", "JPY"}}, Move{1, 3, {"EUR", "JPY", "CHF", "GBP"}},
+          Move{1, 2, {"EUR", "JPY", "GBP", "CHF"}}, Move{2, 1, {"EUR", "JPY", "GBP", "CHF"}}}) {
+        CurrencyManager& m = start();
+        m.addForeignCurrency(ForeignCurrency::create("CHF"));
+        const auto current = m.foreignCurrencies()[1];
+        m.setForeignCurrency(current);
+        QStringList events;
+        QObject::connect(&m, &CurrencyManager::foreignCurrencyMoved, [&](qsizetype f, qsizetype t) {
+            events << QStringLiteral("moved %1 %2").arg(f).arg(t);
+        });
+        m.moveForeignCurrency(move.from, move.to);
+        EXPECT_EQ(codes(m), move.after) << move.from << "->" << move.to;
+        EXPECT_EQ(m.foreignCurrency(), current);
+        EXPECT_EQ(events, QStringList(QStringLiteral("moved %1 %2").arg(move.from).arg(move.to)));
+    }
+
+    CurrencyManager& m = start();
+    QStringList events;
+    QObject::connect(&m, &CurrencyManager::foreignCurrencyInserted,
+                     [&](qsizetype i) { events << QStringLiteral("inserted %1").arg(i); });
+    QObject::connect(&m, &CurrencyManager::foreignCurrencyMoved, [&](qsizetype f, qsizetype t) {
+        events << QStringLiteral("moved %1 %2").arg(f).arg(t);
+    });
+    QObject::connect(&m, &CurrencyManager::foreignCurrencyRemoved,
+                     [&](qsizetype i) { events << QStringLiteral("removed %1").arg(i); });
+    QObject::connect(&m, &CurrencyManager::foreignCurrencyChanged,
+                     [&] { events << "current " + m.foreignCurrency()->currencyCode(); });
+    QObject::connect(&m, &CurrencyManager::foreignCurrencyDataChanged,
+                     [&](const auto& c) { events << "data " + c->currencyCode(); });
+
+    // A listed code moves to the top instead of standing twice; a new one is inserted there.
+    const auto gbp = m.foreignCurrencies()[1];
+    EXPECT_EQ(m.placeForeignCurrencyAtTop("GBP"), gbp);
+    const auto chf = m.placeForeignCurrencyAtTop("CHF");
+    EXPECT_EQ(m.placeForeignCurrencyAtTop(QString()), nullptr);
+    EXPECT_EQ(codes(m), QStringList({"CHF", "GBP", "EUR", "JPY"}));
+    EXPECT_EQ(chf->label(), "Swiss Franc");
+    EXPECT_EQ(rateText(chf), "0.88");
+
+    EXPECT_TRUE(m.editForeignCurrency(chf, QString(), Decimal::fromString("0.5")));
+    EXPECT_EQ(chf->label(), "Swiss Franc"); // an emptied name takes the catalogue's again
+    EXPECT_EQ(rateText(chf), "0.5");
+    m.removeForeignCurrencyAtIndex(0);
+    EXPECT_FALSE(m.editForeignCurrency(chf, "Gone", Decimal(2)));
+    EXPECT_EQ(chf->label(), "Swiss Franc");
+    EXPECT_EQ(events, QStringList({"moved 1 0", "current GBP", "inserted 0", "current CHF", "data CHF",
+                                   "removed 0", "current GBP"}));
+
+    // Like the insertion it stands for, a move starts the record's lookup when updates are on.
+    m.setAutomaticUpdatesEnabled(true);
+    const auto lookups = m.activeConnections().size();
+    m.moveForeignCurrency(2, 0);
+    EXPECT_EQ(m.activeConnections().size(), lookups + 1);
+    EXPECT_EQ(m.activeConnections().last()->toCurrency(), "JPY");
+}
