@@ -16,6 +16,7 @@ public:
 
     // Tiled over the whole view; a null pixmap leaves a plain dark background.
     void setBackgroundPattern(const QPixmap& pattern);
+    QPixmap backgroundPattern() const { return m_pattern; }
     void setPanels(const QList<QRectF>& panels);
     QList<QRectF> panels() const { return m_panels; }
 

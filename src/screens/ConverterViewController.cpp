@@ -7,6 +7,7 @@
 #include "DelayedCall.h"
 #include "DisplayFormatters.h"
 #include "ForeignCurrency.h"
+#include "Images.h"
 #include "KeyClick.h"
 #include "KeypadButton.h"
 #include "Label.h"
@@ -178,8 +179,8 @@ void ConverterViewController::viewDidLoad() {
                  fillFormat(localized(QT_TRANSLATE_NOOP("Localizable", "in %@")), {kPlaceholderLocalCode}));
 
     // 3. The background pattern.
-    m_rootView->setBackgroundPattern(
-        QPixmap(Bundle::mainBundle().pathForResource(QStringLiteral("background"), QStringLiteral("png"))));
+    m_rootView->setBackgroundPattern(Images::named(
+        Bundle::mainBundle().pathForResource(QStringLiteral("background"), QStringLiteral("png"))));
 
     // 4. This screen's own values.
     if (!m_observesSelf) {

@@ -8,6 +8,7 @@
 #include "DisplayFormatters.h"
 #include "EditViewController.h"
 #include "ImageView.h"
+#include "Images.h"
 #include "Label.h"
 #include "NavigationController.h"
 #include "NavigationItem.h"
@@ -21,7 +22,7 @@ namespace {
 
 // Loaded once; a picture that cannot be loaded stays null and the rows show no mark.
 const QPixmap& checkmarkImage() {
-    static const QPixmap image(
+    static const QPixmap image = Images::named(
         Bundle::mainBundle().pathForResource(QStringLiteral("checkmark"), QStringLiteral("png")));
     return image;
 }

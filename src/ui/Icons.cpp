@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -9,18 +10,37 @@
 namespace {
 
 constexpr int kSide = 30;
-constexpr qreal kScale = 2.0; // drawn at twice the size so that they stay sharp on dense screens
 
-QIcon draw(const std::function<void(QPainter&)>& paint) {
-    QPixmap pixmap(int(kSide * kScale), int(kSide * kScale));
-    pixmap.setDevicePixelRatio(kScale);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paint(painter);
+// Paints the picture afresh at whatever size and density it is asked for, so that it is sharp on
+// every screen instead of a bitmap scaled up.
+class PaintedIconEngine final : public QIconEngine {
+public:
+    explicit PaintedIconEngine(std::function<void(QPainter&)> paint) : m_paint(std::move(paint)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / qreal(kSide), rect.height() / qreal(kSide));
+        m_paint(*painter);
+        painter->restore();
     }
-    return QIcon(pixmap);
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new PaintedIconEngine(m_paint); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(kSide, kSide)}; }
+
+private:
+    std::function<void(QPainter&)> m_paint;
+};
+
+QIcon draw(std::function<void(QPainter&)> paint) {
+    return QIcon(new PaintedIconEngine(std::move(paint)));
 }
 
 QPen strokePen(qreal width) {
