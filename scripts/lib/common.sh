@@ -11,6 +11,7 @@ RATEPAD_PACKAGES=(
     libplist-dev libplist++-dev libicu-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick curl locales
+    desktop-file-utils appstream
 )
 
 ratepad_missing_packages() {

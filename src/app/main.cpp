@@ -131,6 +131,8 @@ struct CommandLine {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Ratepad"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RATEPAD_VERSION));
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(RATEPAD_APP_ID));
 
     // Read before any GUI exists, so that help, version, the list and mistakes need no display.
     CommandLine commandLine;

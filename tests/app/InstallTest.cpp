@@ -1,0 +1,65 @@
+// `cmake --install` into a temporary prefix: a desktop gets a valid entry, icon and AppStream data,
+// and the program runs from there with everything it ships.
+#include "TempConfig.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLibrary>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Finished {
+    int status;
+    QString output;
+};
+
+Finished run(const QString& program, const QStringList& arguments, int timeoutMs = 60000) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        return {-1, QStringLiteral("%1 did not finish: %2").arg(program, process.errorString())};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAll())};
+}
+
+TEST(Install, aPrefixGetsAValidDesktopEntryIconAndMetainfoAndTheProgramRunsFromThere) {
+    QTemporaryDir prefix;
+    const Finished install = run(RATEPAD_CMAKE, {"--install", RATEPAD_BUILD_DIR, "--prefix", prefix.path()});
+    ASSERT_EQ(install.status, 0) << install.output.toStdString();
+    const QDir root(prefix.path());
+    const QString data = QStringLiteral(RATEPAD_INSTALL_DATADIR "/");
+    const QString id = QStringLiteral(RATEPAD_APP_ID);
+
+    const QString desktop = root.filePath(data + "applications/" + id + ".desktop");
+    const QString metainfo = root.filePath(data + "metainfo/" + id + ".metainfo.xml");
+    EXPECT_TRUE(QFile::exists(root.filePath(data + "icons/hicolor/scalable/apps/" + id + ".svg")));
+    for (const int size : {48, 128, 256}) {
+        const QString icon =
+            root.filePath(data + QStringLiteral("icons/hicolor/%1x%1/apps/").arg(size) + id + ".png");
+        EXPECT_EQ(QImage(icon).size(), QSize(size, size)) << icon.toStdString();
+    }
+    for (const auto& [program, arguments] :
+         {std::pair{QStringLiteral("desktop-file-validate"), QStringList{desktop}},
+          std::pair{QStringLiteral("appstreamcli"), QStringList{"validate", "--no-net", metainfo}}}) {
+        const Finished check = run(program, arguments);
+        EXPECT_EQ(check.status, 0) << program.toStdString() << ": " << check.output.toStdString();
+    }
+
+    // The click's audio module where the installed program looks for it first.
+    QLibrary module(root.filePath(RATEPAD_INSTALL_MODULE));
+    EXPECT_NE(module.resolve("ratepadCreateClickPlayer"), nullptr) << module.errorString().toStdString();
+    // The installed program starts, shows every tab from its shipped resources and quits.
+    const TempConfig config;
+    QTemporaryDir shots;
+    const Finished app =
+        run(root.filePath(RATEPAD_INSTALL_BINDIR "/ratepad"),
+            {"-platform", "offscreen", "--rate-server", "127.0.0.1:1", "--screenshots", shots.path()});
+    ASSERT_EQ(app.status, 0) << app.output.toStdString();
+    EXPECT_EQ(QDir(shots.path()).entryList({"*.png"}).size(), 5) << app.output.toStdString();
+}
+
+} // namespace
