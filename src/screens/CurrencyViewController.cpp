@@ -39,6 +39,13 @@ Label* makeRowLabel(QWidget* content, const QRectF& frame, const QFont& font, Qt
     return label;
 }
 
+// Where the code and the name begin, right of the check mark.
+constexpr qreal kCheckWidth = 26;
+constexpr qreal kTextLeft = 34;
+constexpr qreal kSmallLineHeight = 12;
+// Room for the code line and two lines of name.
+constexpr int kCurrencyRowHeight = 54;
+
 } // namespace
 
 CurrencyViewController::CurrencyViewController(CurrencyManager& manager,
@@ -148,19 +155,24 @@ std::unique_ptr<TableViewCell> CurrencyViewController::makeCurrencyCell() const 
     auto cell = std::make_unique<TableViewCell>(currencyCellIdentifier);
     QWidget* content = cell->contentView();
     const qreal maxX = content->rect().right() + 1;
-    const qreal halfWidth = float((maxX - 30) / 2);
+    const qreal halfWidth = float((maxX - kTextLeft) / 2);
 
+    // The mark stands left of the code and the name, never over them.
     auto* check = new ImageView(content);
-    setFrame(check, QRectF(6, 5, 32, 32));
+    setFrame(check, QRectF(4, 3, kCheckWidth, kCheckWidth));
     check->setContentMode(ImageView::ContentMode::ScaleAspectFit);
     setTag(check, CheckImageTag);
 
-    makeRowLabel(content, QRectF(30, 5, halfWidth, 22), Theme::boldSystemFont(18), Qt::AlignLeft,
+    makeRowLabel(content, QRectF(kTextLeft, 5, halfWidth, 22), Theme::boldSystemFont(18), Qt::AlignLeft,
                  Theme::labelColor(), CodeLabelTag);
-    Label* name = makeRowLabel(content, QRectF(30, 25, halfWidth, 12), Theme::systemFont(10), Qt::AlignLeft,
-                               Theme::grayColor(), NameLabelTag);
-    // While editing, the row's controls take about 100 points and the date slides left with the right
-    // edge; a long name gives up that width instead of running under the date.
+    // The name takes the line up to the date (its width is set as the row is filled) and breaks onto a
+    // second line rather than being cut.
+    Label* name = makeRowLabel(content, QRectF(kTextLeft, 25, halfWidth, 2 * kSmallLineHeight),
+                               Theme::systemFont(10), Qt::AlignLeft, Theme::grayColor(), NameLabelTag);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    name->setNumberOfLines(2);
+    // While editing, the row's controls take about 100 points; the name keeps its distance to the
+    // right edge.
     Autoresizing::setMask(name, Autoresizing::FlexibleWidth);
     Label* rate = makeRowLabel(content, QRectF(maxX - 130, 5, 120, 22), Theme::boldSystemFont(18),
                                Qt::AlignRight, Theme::valueTextColor(), RateLabelTag);
@@ -168,8 +180,8 @@ std::unique_ptr<TableViewCell> CurrencyViewController::makeCurrencyCell() const 
     // Rates of 10000 and more (the dong, the rupiah against most currencies) shrink rather than lose digits.
     rate->setAdjustsFontSizeToFitWidth(true);
     rate->setMinimumFontSize(12);
-    Label* update = makeRowLabel(content, QRectF(maxX - 130, 25, 120, 12), Theme::systemFont(10),
-                                 Qt::AlignRight, Theme::grayColor(), UpdateLabelTag);
+    Label* update = makeRowLabel(content, QRectF(maxX - 130, 25, 120, kSmallLineHeight),
+                                 Theme::systemFont(10), Qt::AlignRight, Theme::grayColor(), UpdateLabelTag);
     Autoresizing::setMask(update, Autoresizing::FlexibleLeftMargin);
     return cell;
 }
@@ -205,12 +217,22 @@ std::unique_ptr<TableViewCell> CurrencyViewController::cellForRowAtIndexPath(Tab
         rate->setText(record->rate() ? shortExchangeRateFormatter().stringFromDecimal(*record->rate())
                                      : localized(QT_TRANSLATE_NOOP("Localizable", "Unknown")));
     }
-    if (auto* name = viewWithTag<Label>(content, NameLabelTag))
-        name->setText(record->label());
-    if (auto* update = viewWithTag<Label>(content, UpdateLabelTag)) {
+    auto* update = viewWithTag<Label>(content, UpdateLabelTag);
+    if (update) {
         update->setText(record->lastUpdate().isValid()
                             ? shortUpdateDateFormatter().stringFromDate(record->lastUpdate())
                             : localized(QT_TRANSLATE_NOOP("Localizable", "Never")));
+        // Editing needs the room for the name; the date is back when editing ends.
+        update->setVisible(!isEditing());
+    }
+    if (auto* name = viewWithTag<Label>(content, NameLabelTag)) {
+        name->setText(record->label());
+        qreal right = update ? update->geometry().right() + 1 : content->width() - 10;
+        if (update && update->isVisibleTo(content))
+            right -= QFontMetricsF(update->font()).horizontalAdvance(update->text()) + 6;
+        QRectF frame = name->geometry();
+        frame.setRight(right);
+        setFrame(name, frame);
     }
     return cell;
 }
@@ -265,6 +287,12 @@ void CurrencyViewController::moveRowAtIndexPath(TableView*, const IndexPath& fro
         d < 0 || d >= list.size() || s == d)
         return;
     m_manager.moveForeignCurrency(s, d);
+}
+
+int CurrencyViewController::heightForRowAtIndexPath(TableView* tableView, const IndexPath& indexPath) {
+    return indexPath.section() == CurrencySection
+               ? kCurrencyRowHeight
+               : TableViewDelegate::heightForRowAtIndexPath(tableView, indexPath);
 }
 
 void CurrencyViewController::didSelectRowAtIndexPath(TableView* tableView, const IndexPath& indexPath) {

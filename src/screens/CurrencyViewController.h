@@ -69,6 +69,7 @@ public:
 
     // TableViewDelegate
     void didSelectRowAtIndexPath(TableView* tableView, const IndexPath& indexPath) override;
+    int heightForRowAtIndexPath(TableView* tableView, const IndexPath& indexPath) override;
     std::optional<TableViewCell::AccessoryType>
     accessoryTypeForRowWithIndexPath(TableView* tableView, const IndexPath& indexPath) override;
     TableViewCell::EditingStyle editingStyleForRowAtIndexPath(TableView* tableView,

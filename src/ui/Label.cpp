@@ -20,6 +20,27 @@ int pixelSizeOf(const QFont& font) {
     return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
 }
 
+// `line` broken between words into lines no wider than `available`, at most `maxLines` of them; the
+// last line takes the rest. A word wider than the line stays whole (the elision deals with it).
+QStringList wrapped(const QString& line, const QFontMetricsF& metrics, qreal available, int maxLines) {
+    QStringList lines;
+    QString rest = line;
+    while (lines.size() + 1 < maxLines && metrics.horizontalAdvance(rest) > available) {
+        qsizetype cut = -1;
+        for (qsizetype i = 1; i < rest.size(); ++i) {
+            const bool breakAfter = rest.at(i - 1) == u' ' || rest.at(i - 1) == u'-';
+            if (breakAfter && metrics.horizontalAdvance(rest.left(i).trimmed()) <= available)
+                cut = i;
+        }
+        if (cut < 0)
+            break;
+        lines << rest.left(cut).trimmed();
+        rest = rest.mid(cut);
+    }
+    lines << rest;
+    return lines;
+}
+
 } // namespace
 
 Label::Label(QWidget* parent) : QLabel(parent) {
@@ -62,6 +83,11 @@ void Label::setMinimumFontSize(int pointSize) {
     update();
 }
 
+void Label::setNumberOfLines(int lines) {
+    m_numberOfLines = std::max(1, lines);
+    update();
+}
+
 void Label::setElideMode(Qt::TextElideMode mode) {
     m_elideMode = mode;
     update();
@@ -86,7 +112,9 @@ QString Label::displayedText() const {
         return text();
     const QFontMetricsF metrics(displayedFont());
     const qreal available = contentsRect().width();
-    QStringList lines = text().split(u'\n');
+    QStringList lines;
+    for (const QString& line : text().split(u'\n'))
+        lines << wrapped(line, metrics, available, m_numberOfLines);
     for (QString& line : lines) {
         if (metrics.horizontalAdvance(line) > available)
             line = metrics.elidedText(line, m_elideMode, available);

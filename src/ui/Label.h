@@ -29,6 +29,10 @@ public:
     // In points; the font never shrinks below it.
     int minimumFontSize() const { return m_minimumFontSize; }
     void setMinimumFontSize(int pointSize);
+    // A text wider than the label breaks between words (after spaces and hyphens) onto at most this
+    // many lines; only what still does not fit on the last one is elided. 1 by default.
+    int numberOfLines() const { return m_numberOfLines; }
+    void setNumberOfLines(int lines);
     Qt::TextElideMode elideMode() const { return m_elideMode; }
     void setElideMode(Qt::TextElideMode mode);
 
@@ -50,5 +54,6 @@ private:
     bool m_highlighted = false;
     bool m_adjustsFontSize = false;
     int m_minimumFontSize = 10;
+    int m_numberOfLines = 1;
     Qt::TextElideMode m_elideMode = Qt::ElideRight;
 };

@@ -2,6 +2,7 @@
 
 #include "AlertView.h"
 #include "BarButton.h"
+#include "Bundle.h"
 #include "CurrencyScreensFixture.h"
 #include "DisplayFormatters.h"
 #include "EditViewController.h"
@@ -153,6 +154,54 @@ TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateD
     EXPECT_EQ(rate->displayedText(), "25345.67800");
 }
 
+TEST_F(CurrencyViewControllerTest, rowsShowWholeNamesAndAnUncoveredCodeInBothModesAt320Points) {
+    CurrencyViewController* screen = showList();
+    ASSERT_EQ(window->size(), QSize(320, 480));
+    QString longest;
+    for (const QVariant& name : Bundle::mainBundle().dictionaryForResource("Currencies"))
+        longest = std::max(longest, name.toString(),
+                           [](const QString& a, const QString& b) { return a.size() < b.size(); });
+    setList({"XXL", "GBP", "JPY"});
+    manager->foreignCurrencies().first()->setLabel(longest);
+    for (const auto& record : manager->foreignCurrencies()) {
+        manager->addLabelToCurrency(*record);
+        record->setLastUpdate(QDateTime(QDate(2026, 12, 28), QTime(23, 59)));
+    }
+    table->reloadData();
+    // Where a label's text is drawn, its longest line wide.
+    const auto drawnText = [](QWidget* content, int tag) {
+        auto* label = viewWithTag<Label>(content, tag);
+        int width = 0;
+        for (const QString& line : label->displayedText().split(u'\n'))
+            width = std::max(width, QFontMetrics(label->displayedFont()).horizontalAdvance(line));
+        if (!label->isVisibleTo(content))
+            width = 0;
+        const QRect frame = label->geometry();
+        return label->alignment() & Qt::AlignRight
+                   ? QRect(frame.right() - width, frame.top(), width, frame.height())
+                   : QRect(frame.left(), frame.top(), width, frame.height());
+    };
+    for (const bool editing : {false, true}) {
+        SCOPED_TRACE(editing ? "editing" : "not editing");
+        if (editing)
+            startEditing(screen);
+        for (int row = 0; row < 3; ++row) {
+            TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, row));
+            ASSERT_TRUE(cell);
+            QWidget* content = cell->contentView();
+            auto* name = viewWithTag<Label>(content, Tag::NameLabelTag);
+            EXPECT_FALSE(name->displayedText().contains(u'…'))
+                << "cut: " << name->displayedText().toStdString();
+            EXPECT_FALSE(
+                drawnText(content, Tag::NameLabelTag).intersects(drawnText(content, Tag::UpdateLabelTag)));
+            EXPECT_LE(name->geometry().bottom(), content->height());
+            EXPECT_LT(viewWithTag(content, Tag::CheckImageTag)->geometry().right(),
+                      viewWithTag(content, Tag::CodeLabelTag)->geometry().left())
+                << "the check mark covers the code";
+        }
+    }
+}
+
 TEST_F(CurrencyViewControllerTest, tappingARowMakesItCurrentMovesTheCheckMarkAndUnhighlights) {
     CurrencyViewController* screen = showList();
     const auto jpy = manager->foreignCurrencies().at(2);
@@ -180,10 +229,9 @@ TEST_F(CurrencyViewControllerTest, editingStateChangesTheHeaderAccessoriesAndCon
         EXPECT_TRUE(cell->isShowingDeleteControl());
         EXPECT_TRUE(cell->isShowingReorderControl());
     }
-    // The controls narrow the row: a long name gives way to the update date.
+    // The controls narrow the row: the date makes room for the name.
     TableViewCell* first = table->cellForRowAtIndexPath(IndexPath(1, 0));
-    EXPECT_LT(viewWithTag(first->contentView(), Tag::NameLabelTag)->geometry().right(),
-              viewWithTag(first->contentView(), Tag::UpdateLabelTag)->geometry().left());
+    EXPECT_FALSE(viewWithTag(first->contentView(), Tag::UpdateLabelTag)->isVisibleTo(first->contentView()));
     TableViewCell* add = table->cellForRowAtIndexPath(IndexPath(0, 0));
     EXPECT_FALSE(add->isShowingDeleteControl());
     EXPECT_FALSE(add->isShowingReorderControl());
