@@ -5,7 +5,6 @@
 #include "Bundle.h"
 #include "ConverterViewController.h"
 #include "CurrencyManager.h"
-#include "NotificationCenter.h"
 #include "UserDefaults.h"
 
 #include <QAbstractButton>
@@ -48,8 +47,7 @@ void BM_KeyPressToRedraw(benchmark::State& state) {
     QVariantMap registered = Bundle::mainBundle().dictionaryForResource(QStringLiteral("UserDefaults"));
     registered.insert(QStringLiteral("automaticUpdatesEnabled"), false);
     defaults.registerDefaults(registered);
-    NotificationCenter center;
-    CurrencyManager manager({defaults, Bundle::mainBundle(), center});
+    CurrencyManager manager({defaults, Bundle::mainBundle()});
     manager.foreignCurrency()->setRate(Decimal::fromString(QStringLiteral("0.9234")));
 
     ConverterViewController screen(manager);

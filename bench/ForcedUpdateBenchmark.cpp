@@ -4,7 +4,6 @@
 #include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
-#include "NotificationCenter.h"
 #include "UserDefaults.h"
 
 #include <QCoreApplication>
@@ -61,8 +60,7 @@ void BM_ForcedUpdate(benchmark::State& state) {
         list.append(QVariantMap{{"currencyCode", code}});
     defaults.setObject("foreignCurrenciesStandard", list);
     defaults.setObject("automaticUpdatesEnabled", false);
-    NotificationCenter center;
-    CurrencyManager::Environment environment{defaults, Bundle::mainBundle(), center};
+    CurrencyManager::Environment environment{defaults, Bundle::mainBundle()};
     environment.rateService.serverHost = server().host();
     CurrencyManager manager(environment);
     qsizetype lookups = 0;

@@ -3,7 +3,6 @@
 #include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
-#include "NotificationCenter.h"
 #include "UserDefaults.h"
 
 #include <QCoreApplication>
@@ -31,9 +30,8 @@ void BM_CreateManagerWithStoredList(benchmark::State& state) {
     UserDefaults defaults(dir.path() + "/preferences.plist");
     defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
     defaults.setObject("foreignCurrenciesStandard", storedList());
-    NotificationCenter center;
     for (auto _ : state) {
-        CurrencyManager manager({defaults, Bundle::mainBundle(), center});
+        CurrencyManager manager({defaults, Bundle::mainBundle()});
         benchmark::DoNotOptimize(manager.foreignCurrencies().size());
     }
     state.counters["currencies"] = static_cast<double>(storedList().size());
@@ -48,11 +46,10 @@ void BM_LoadPreferencesAndCreateManager(benchmark::State& state) {
         UserDefaults defaults(path);
         defaults.setObject("foreignCurrenciesStandard", storedList());
     }
-    NotificationCenter center;
     for (auto _ : state) {
         UserDefaults defaults(path);
         defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
-        CurrencyManager manager({defaults, Bundle::mainBundle(), center});
+        CurrencyManager manager({defaults, Bundle::mainBundle()});
         benchmark::DoNotOptimize(manager.foreignCurrencies().size());
     }
 }
@@ -62,8 +59,7 @@ void BM_RebuildStartingList(benchmark::State& state) {
     QTemporaryDir dir;
     UserDefaults defaults(dir.path() + "/preferences.plist");
     defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
-    NotificationCenter center;
-    CurrencyManager manager({defaults, Bundle::mainBundle(), center});
+    CurrencyManager manager({defaults, Bundle::mainBundle()});
     for (auto _ : state)
         manager.rebuildForeignCurrencies();
 }

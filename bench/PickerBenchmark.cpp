@@ -5,7 +5,6 @@
 #include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
-#include "NotificationCenter.h"
 #include "SelectionViewController.h"
 #include "UserDefaults.h"
 
@@ -27,8 +26,7 @@ struct PickerEnvironment {
 
     QTemporaryDir dir;
     UserDefaults defaults{dir.path() + "/preferences.plist"};
-    NotificationCenter center;
-    CurrencyManager manager{{defaults, Bundle::mainBundle(), center}};
+    CurrencyManager manager{{defaults, Bundle::mainBundle()}};
     AppWindow window;
 };
 

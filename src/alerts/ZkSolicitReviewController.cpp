@@ -2,7 +2,6 @@
 
 #include "Bundle.h"
 #include "DelayedCall.h"
-#include "NotificationCenter.h"
 #include "OpenURL.h"
 #include "UserDefaults.h"
 #include "ZkAlert.h"
@@ -33,8 +32,8 @@ QString infoText(const Bundle& bundle, const QString& key) {
 
 ZkSolicitReviewController::ZkSolicitReviewController(const Environment& environment, QObject* parent)
     : QObject(parent), m_defaults(environment.defaults), m_bundle(environment.bundle),
-      m_notificationCenter(environment.notificationCenter), m_clock(environment.clock),
-      m_openURL(environment.openURL), m_window(environment.window), m_schedule(environment.schedule) {
+      m_clock(environment.clock), m_openURL(environment.openURL), m_window(environment.window),
+      m_schedule(environment.schedule) {
     m_applicationName = infoText(m_bundle, QStringLiteral("CFBundleDisplayName"));
     if (m_applicationName.isEmpty())
         m_applicationName = infoText(m_bundle, QStringLiteral("CFBundleName"));
@@ -114,18 +113,18 @@ void ZkSolicitReviewController::showAlertIfNeeded() {
     if (m_didSolicitAlready)
         return;
     if (m_numberOfLaunches < kLaunchThreshold || !m_firstLaunchDate.isValid()) {
-        postDidFinish();
+        emit didFinish();
         return;
     }
     if (m_clock() > m_firstLaunchDate.addSecs(kTimeThresholdSeconds))
         showAlert();
     else
-        postDidFinish();
+        emit didFinish();
 }
 
 void ZkSolicitReviewController::showAlert() {
     if (m_applicationName.isEmpty() || m_applicationAppStoreURL.isEmpty()) {
-        postDidFinish();
+        emit didFinish();
         return;
     }
     // Recorded before the alert is up, so the user is asked at most once even if the program ends
@@ -146,7 +145,7 @@ void ZkSolicitReviewController::clickedButtonAtIndex(AlertView* alert, int index
     if (index != alert->cancelButtonIndex() && !m_applicationAppStoreURL.isEmpty())
         m_openURL(m_applicationAppStoreURL);
     alert->setDelegate(nullptr);
-    postDidFinish();
+    emit didFinish();
 }
 
 bool ZkSolicitReviewController::defaultOpenUrl(const QUrl& url) {
@@ -156,8 +155,4 @@ bool ZkSolicitReviewController::defaultOpenUrl(const QUrl& url) {
 void ZkSolicitReviewController::defaultSchedule(QObject* context, double seconds,
                                                 std::function<void()> call) {
     performAfterDelay(context, seconds, std::move(call));
-}
-
-void ZkSolicitReviewController::postDidFinish() {
-    m_notificationCenter.post(ZkSolicitReviewControllerDidFinish, this);
 }

@@ -10,13 +10,8 @@
 #include <functional>
 
 class Bundle;
-class NotificationCenter;
 class UserDefaults;
 class QWidget;
-
-// Posted once the solicitation is over for this launch, with the controller as object.
-inline const QString ZkSolicitReviewControllerDidFinish =
-    QStringLiteral("ZkSolicitReviewControllerDidFinish");
 
 // Preference keys of the controller's own state.
 inline const QString kZkSolicitReviewFirstLaunchDateKey = QStringLiteral("ZkSolicitReviewFirstLaunchDate");
@@ -27,7 +22,7 @@ inline const QString kZkSolicitReviewAppStoreURLKey = QStringLiteral("ZkSolicitR
 
 // Asks the user once in the life of the installation to review the application, after at least
 // kLaunchThreshold launches and more than kTimeThresholdSeconds since the first one. Every launch
-// ends with ZkSolicitReviewControllerDidFinish, except once the user has been asked.
+// ends with didFinish(), except once the user has been asked.
 class ZkSolicitReviewController final : public QObject, public AlertViewDelegate {
     Q_OBJECT
 public:
@@ -46,7 +41,6 @@ public:
     struct Environment {
         UserDefaults& defaults;
         const Bundle& bundle; // the information dictionary and the alert description
-        NotificationCenter& notificationCenter;
         Clock clock = [] { return QDateTime::currentDateTimeUtc(); };
         OpenUrl openURL = defaultOpenUrl;
         QWidget* window = nullptr; // the alert is presented over it; may be null
@@ -94,12 +88,13 @@ public:
     static bool defaultOpenUrl(const QUrl& url);
     static void defaultSchedule(QObject* context, double seconds, std::function<void()> call);
 
-private:
-    void postDidFinish();
+signals:
+    // The solicitation is over for this launch (ZkSolicitReviewControllerDidFinish).
+    void didFinish();
 
+private:
     UserDefaults& m_defaults;
     const Bundle& m_bundle;
-    NotificationCenter& m_notificationCenter;
     Clock m_clock;
     OpenUrl m_openURL;
     QPointer<QWidget> m_window;

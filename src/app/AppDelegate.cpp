@@ -9,7 +9,6 @@
 #include "Icons.h"
 #include "MoreViewController.h"
 #include "NavigationController.h"
-#include "NotificationCenter.h"
 #include "Reachability.h"
 #include "SetupViewController.h"
 #include "TabBarController.h"
@@ -38,9 +37,8 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
     m_defaults = std::make_unique<UserDefaults>(m_options.preferencesPath);
     setupDefaults(*m_defaults, bundle);
 
-    NotificationCenter& center = NotificationCenter::defaultCenter();
-    m_events = std::make_unique<ApplicationEvents>(center);
-    CurrencyManager::Environment environment{*m_defaults, bundle, center};
+    m_events = std::make_unique<ApplicationEvents>();
+    CurrencyManager::Environment environment{*m_defaults, bundle, m_events.get()};
     if (m_options.rateServer.isEmpty())
         m_options.rateServer = environment.rateService.serverHost;
     environment.rateService.serverHost = m_options.rateServer;
@@ -54,11 +52,11 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
     // A desktop has no memory warnings; leaving the window is the moment to make sure all is saved.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
-            m_events->postMemoryWarning();
+            emit m_events->didReceiveMemoryWarning();
     });
     buildTabs();
 
-    ZkSolicitReviewController::Environment review{*m_defaults, bundle, center};
+    ZkSolicitReviewController::Environment review{*m_defaults, bundle};
     review.window = m_window.get();
     ZkSolicitReviewController::setDefaultEnvironment(review);
 }
@@ -78,7 +76,7 @@ void AppDelegate::printCurrencyList(const Options& options, QTextStream& out) {
     const Bundle& bundle = Bundle::mainBundle();
     UserDefaults defaults(options.preferencesPath);
     setupDefaults(defaults, bundle);
-    CurrencyManager manager({defaults, bundle, NotificationCenter::defaultCenter()});
+    CurrencyManager manager({defaults, bundle});
     const auto local = manager.localCurrency();
     out << "Local currency: " << local->currencyCode() << " (" << local->label() << ")\n";
     for (const auto& currency : manager.foreignCurrencies()) {
@@ -95,8 +93,7 @@ void AppDelegate::buildTabs() {
     converter->tabBarItem()->setIcon(Icons::converter());
     tabs.push_back(std::move(converter));
     auto currencies = std::make_unique<CurrencyViewController>(
-        *m_currencyManager, NotificationCenter::defaultCenter(), [this] { return isNetworkAvailable(); },
-        rateServerHost());
+        *m_currencyManager, [this] { return isNetworkAvailable(); }, rateServerHost());
     currencies->setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Rates")));
     tabs.push_back(inNavigation(std::move(currencies), Icons::currencies()));
     auto setup = std::make_unique<SetupViewController>(*m_currencyManager);
@@ -112,7 +109,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     m_window->setRootViewController(m_tabBarController.get());
     m_window->makeKeyAndVisible();
     ZkSolicitReviewController::solicit();
-    m_events->postDidFinishLaunching();
+    emit m_events->didFinishLaunching();
 }
 
 bool AppDelegate::isNetworkAvailable() const {

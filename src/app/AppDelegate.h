@@ -47,6 +47,7 @@ public:
     QString rateServerHost() const { return m_options.rateServer; }
 
     UserDefaults& userDefaults() { return *m_defaults; }
+    ApplicationEvents& applicationEvents() { return *m_events; }
     CurrencyManager& currencyManager() { return *m_currencyManager; }
     AppWindow* window() const { return m_window.get(); }
     TabBarController* tabBarController() const { return m_tabBarController.get(); }

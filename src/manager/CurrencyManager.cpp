@@ -3,7 +3,6 @@
 #include "ApplicationEvents.h"
 #include "Bundle.h"
 #include "CurrencyPreferences.h"
-#include "NotificationCenter.h"
 #include "UserDefaults.h"
 
 namespace {
@@ -38,15 +37,13 @@ CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
     setAutomaticUpdatesEnabled(m_preferences->automaticUpdatesEnabled());
     setLastUpdate(m_preferences->lastUpdate());
 
-    NotificationCenter& center = m_environment.notificationCenter;
-    center.addObserver(this, UIApplicationDidFinishLaunchingNotification, [this](const Notification&) {
-        m_environment.schedule(this, 0, [this] { update(); });
-    });
-    center.addObserver(this, UIApplicationSignificantTimeChangeNotification,
-                       [this](const Notification&) { update(); });
-    center.addObserver(this, UIApplicationWillTerminateNotification, [this](const Notification&) { save(); });
-    center.addObserver(this, UIApplicationDidReceiveMemoryWarningNotification,
-                       [this](const Notification&) { save(); });
+    if (ApplicationEvents* events = m_environment.applicationEvents) {
+        connect(events, &ApplicationEvents::didFinishLaunching, this,
+                [this] { m_environment.schedule(this, 0, [this] { update(); }); });
+        connect(events, &ApplicationEvents::significantTimeChange, this, &CurrencyManager::update);
+        connect(events, &ApplicationEvents::willTerminate, this, &CurrencyManager::save);
+        connect(events, &ApplicationEvents::didReceiveMemoryWarning, this, &CurrencyManager::save);
+    }
 
     // Observing its own properties comes last, so that nothing set above rebuilds or updates.
     connect(this, &CurrencyManager::localCurrencyChanged, this, &CurrencyManager::localCurrencyDidChange);
@@ -63,9 +60,7 @@ CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
     m_savesChanges = true;
 }
 
-CurrencyManager::~CurrencyManager() {
-    m_environment.notificationCenter.removeObserver(this);
-}
+CurrencyManager::~CurrencyManager() = default;
 
 void CurrencyManager::setLocalCurrency(const std::shared_ptr<LocalCurrency>& currency) {
     if (!currency)
@@ -316,7 +311,6 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
             currency->setLastUpdate(m_environment.clock());
             emit foreignCurrencyDataChanged(currency);
             emit exchangeRateWasUpdated(currency);
-            m_environment.notificationCenter.post(ExchangeRateWasUpdatedNotification, currency.get());
         }
     }
 

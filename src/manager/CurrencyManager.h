@@ -14,14 +14,10 @@
 #include <functional>
 #include <memory>
 
+class ApplicationEvents;
 class Bundle;
 class CurrencyPreferences;
-class NotificationCenter;
 class UserDefaults;
-
-// Posted once for every foreign record that a download has just given a rate; the record is the object.
-inline const QString ExchangeRateWasUpdatedNotification =
-    QStringLiteral("ExchangeRateWasUpdatedNotification");
 
 // The one model object: the local currency, the ordered list of foreign currencies with the current
 // one, the catalogue of currencies the rate service knows, and when rates were last looked up.
@@ -42,7 +38,9 @@ public:
     struct Environment {
         UserDefaults& defaults;
         const Bundle& bundle;
-        NotificationCenter& notificationCenter;
+        // Launch finished and significant time change update, will terminate and memory warning save;
+        // null: none of them (a manager that only reads the store).
+        ApplicationEvents* applicationEvents = nullptr;
         Clock clock = [] { return QDateTime::currentDateTimeUtc(); };
         RateService rateService = RateService::fromInfoDictionary();
         Scheduler schedule = performAfterDelay;

@@ -1,7 +1,5 @@
 #include "ApplicationEvents.h"
 
-#include "NotificationCenter.h"
-
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileSystemWatcher>
@@ -25,11 +23,9 @@ void onQuitSignal(int signal) {
 
 } // namespace
 
-ApplicationEvents::ApplicationEvents(NotificationCenter& center, QObject* parent)
-    : QObject(parent), m_center(center), m_midnight(new QTimer(this)) {
+ApplicationEvents::ApplicationEvents(QObject* parent) : QObject(parent), m_midnight(new QTimer(this)) {
     if (auto* app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, this,
-                [this] { m_center.post(UIApplicationWillTerminateNotification); });
+        connect(app, &QCoreApplication::aboutToQuit, this, &ApplicationEvents::willTerminate);
 
     if (g_signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) == 0) {
         m_signalNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[1], QSocketNotifier::Read);
@@ -80,14 +76,6 @@ ApplicationEvents::~ApplicationEvents() {
     }
 }
 
-void ApplicationEvents::postDidFinishLaunching() {
-    m_center.post(UIApplicationDidFinishLaunchingNotification);
-}
-
-void ApplicationEvents::postMemoryWarning() {
-    m_center.post(UIApplicationDidReceiveMemoryWarningNotification);
-}
-
 void ApplicationEvents::armMidnightTimer() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
@@ -112,5 +100,4 @@ void ApplicationEvents::clockChanged() {
 void ApplicationEvents::timeChanged() {
     armMidnightTimer();
     emit significantTimeChange();
-    m_center.post(UIApplicationSignificantTimeChangeNotification);
 }

@@ -25,13 +25,6 @@ namespace {
 
 constexpr double kKeyClickPrepareDelaySeconds = 0.5;
 
-const QString kCurrentValue = QStringLiteral("currentValue");
-const QString kMultiplier = QStringLiteral("multiplier");
-const QString kDecimalPosition = QStringLiteral("decimalPosition");
-const QString kForeignCurrency = QStringLiteral("foreignCurrency");
-const QString kRate = QStringLiteral("rate");
-const QString kLastUpdate = QStringLiteral("lastUpdate");
-
 // Until the first currency arrives the rows show a typical pair.
 const QString kPlaceholderLocalCode = QStringLiteral("USD");
 const QString kPlaceholderForeignCode = QStringLiteral("EUR");
@@ -96,13 +89,6 @@ ConverterViewController::ConverterViewController(CurrencyManager& manager, QObje
 
 // Every observation is a connection to this object, so destruction ends them all.
 ConverterViewController::~ConverterViewController() = default;
-
-template <typename Object, typename Signal>
-QMetaObject::Connection ConverterViewController::observe(Object* object, Signal signal,
-                                                         const QString& keyPath) {
-    return connect(object, signal, this,
-                   [this, object, keyPath] { observeValueForKeyPath(keyPath, object); });
-}
 
 void ConverterViewController::loadView() {
     auto view = std::make_unique<ConverterView>();
@@ -185,9 +171,10 @@ void ConverterViewController::viewDidLoad() {
     // 4. This screen's own values.
     if (!m_observesSelf) {
         m_observesSelf = true;
-        observe(m_entry, &DecimalEntry::currentValueChanged, kCurrentValue);
-        observe(m_entry, &DecimalEntry::multiplierChanged, kMultiplier);
-        observe(m_entry, &DecimalEntry::decimalPositionChanged, kDecimalPosition);
+        connect(m_entry, &DecimalEntry::currentValueChanged, this, &ConverterViewController::redrawAmounts);
+        connect(m_entry, &DecimalEntry::multiplierChanged, this, &ConverterViewController::redrawAmounts);
+        connect(m_entry, &DecimalEntry::decimalPositionChanged, this,
+                &ConverterViewController::updateDecimalKey);
     }
 
     // 5. A fresh start: every amount field shows 0.
@@ -195,9 +182,9 @@ void ConverterViewController::viewDidLoad() {
 
     // 6. The current foreign currency, at once and on every later change.
     if (!m_foreignCurrencyObservation)
-        m_foreignCurrencyObservation =
-            observe(&m_manager, &CurrencyManager::foreignCurrencyChanged, kForeignCurrency);
-    observeValueForKeyPath(kForeignCurrency, &m_manager);
+        m_foreignCurrencyObservation = connect(&m_manager, &CurrencyManager::foreignCurrencyChanged, this,
+                                               &ConverterViewController::followForeignCurrency);
+    followForeignCurrency();
 
     // The sound is made ready a moment after the screen is up: not on the first key, which would lag,
     // and not before the first frame, which finding the audio device would delay.
@@ -211,17 +198,8 @@ void ConverterViewController::viewDidAppear(bool animated) {
     view()->setFocus();
 }
 
-void ConverterViewController::observeValueForKeyPath(const QString& keyPath, QObject*) {
-    if (keyPath == kCurrentValue || keyPath == kMultiplier)
-        redrawAmounts();
-    else if (keyPath == kDecimalPosition)
-        updateDecimalKey();
-    else if (keyPath == kForeignCurrency)
-        followForeignCurrency();
-    else if (keyPath == kRate)
-        m_entry->takeRate(m_foreignCurrency ? m_foreignCurrency->rate() : std::nullopt);
-    else if (keyPath == kLastUpdate)
-        updateDateLabel();
+void ConverterViewController::takeRate() {
+    m_entry->takeRate(m_foreignCurrency ? m_foreignCurrency->rate() : std::nullopt);
 }
 
 void ConverterViewController::keypadAction(QAbstractButton* key) {
@@ -293,10 +271,12 @@ void ConverterViewController::followForeignCurrency() {
         return;
     relabel();
     ForeignCurrency* record = m_foreignCurrency.get();
-    m_rateObservation = observe(record, &ForeignCurrency::rateChanged, kRate);
-    observeValueForKeyPath(kRate, record);
-    m_lastUpdateObservation = observe(record, &ForeignCurrency::lastUpdateChanged, kLastUpdate);
-    observeValueForKeyPath(kLastUpdate, record);
+    m_rateObservation =
+        connect(record, &ForeignCurrency::rateChanged, this, &ConverterViewController::takeRate);
+    takeRate();
+    m_lastUpdateObservation =
+        connect(record, &ForeignCurrency::lastUpdateChanged, this, &ConverterViewController::updateDateLabel);
+    updateDateLabel();
 }
 
 void ConverterViewController::relabel() {

@@ -60,18 +60,11 @@ protected:
     void viewDidLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The one observation callback. `keyPath` names what was set: "currentValue", "multiplier",
-    // "decimalPosition" (this screen's own), "foreignCurrency" (the manager's), "rate" and
-    // "lastUpdate" (the shown record's).
-    virtual void observeValueForKeyPath(const QString& keyPath, QObject* object);
-
 private:
-    template <typename Object, typename Signal>
-    QMetaObject::Connection observe(Object* object, Signal signal, const QString& keyPath);
-
     void redrawAmounts();
     void updateDecimalKey();
     void followForeignCurrency();
+    void takeRate();
     void relabel();
     void updateDateLabel();
     void hideButton(QWidget* view, int generation);

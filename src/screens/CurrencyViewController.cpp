@@ -12,7 +12,6 @@
 #include "Label.h"
 #include "NavigationController.h"
 #include "NavigationItem.h"
-#include "NotificationCenter.h"
 #include "Reachability.h"
 #include "Switch.h"
 #include "Theme.h"
@@ -49,14 +48,15 @@ constexpr int kCurrencyRowHeight = 54;
 } // namespace
 
 CurrencyViewController::CurrencyViewController(CurrencyManager& manager,
-                                               NotificationCenter& notificationCenter,
                                                std::function<bool()> isNetworkAvailable,
                                                QString rateServerHost, QObject* parent)
-    : ViewController(parent), m_manager(manager), m_notificationCenter(notificationCenter),
-      m_isNetworkAvailable(std::move(isNetworkAvailable)), m_rateServerHost(std::move(rateServerHost)) {}
+    : ViewController(parent), m_manager(manager), m_isNetworkAvailable(std::move(isNetworkAvailable)),
+      m_rateServerHost(std::move(rateServerHost)) {
+    connect(&m_manager, &CurrencyManager::exchangeRateWasUpdated, this,
+            &CurrencyViewController::exchangeRateWasUpdated);
+}
 
 CurrencyViewController::~CurrencyViewController() {
-    m_notificationCenter.removeObserver(this, ExchangeRateWasUpdatedNotification);
     if (m_tableView) {
         m_tableView->setDataSource(nullptr);
         m_tableView->setDelegate(nullptr);
@@ -104,11 +104,6 @@ void CurrencyViewController::setEditing(bool editing, bool animated) {
 }
 
 void CurrencyViewController::viewWillAppear(bool animated) {
-    if (!m_observesRateUpdates) {
-        m_observesRateUpdates = true;
-        m_notificationCenter.addObserver(this, ExchangeRateWasUpdatedNotification,
-                                         [this](const Notification&) { exchangeRateWasUpdated(); });
-    }
     tableView()->reloadData();
     ViewController::viewWillAppear(animated);
 }

@@ -10,7 +10,6 @@
 #include <functional>
 
 class CurrencyManager;
-class NotificationCenter;
 class Switch;
 
 // The list of the user's foreign currencies ("Rates"): one row each with a check mark on the
@@ -39,10 +38,9 @@ public:
 
     // `isNetworkAvailable` answers whether the Internet at large is reachable (it picks the message
     // when the rate server is not); `rateServerHost` (host[:port]) is what Refresh tests first. The
-    // manager and the centre must outlive the screen.
-    CurrencyViewController(CurrencyManager& manager, NotificationCenter& notificationCenter,
-                           std::function<bool()> isNetworkAvailable, QString rateServerHost,
-                           QObject* parent = nullptr);
+    // manager must outlive the screen.
+    CurrencyViewController(CurrencyManager& manager, std::function<bool()> isNetworkAvailable,
+                           QString rateServerHost, QObject* parent = nullptr);
     ~CurrencyViewController() override;
 
     TableView* tableView(); // loads the view
@@ -92,10 +90,8 @@ private:
     std::unique_ptr<TableViewCell> makeCurrencyCell() const;
 
     CurrencyManager& m_manager;
-    NotificationCenter& m_notificationCenter;
     std::function<bool()> m_isNetworkAvailable;
     QString m_rateServerHost;
-    bool m_observesRateUpdates = false;
     QPointer<TableView> m_tableView;
     QPointer<BarButtonItem> m_refreshItem;
 };

@@ -2,7 +2,6 @@
 
 #include "AlertView.h"
 #include "Bundle.h"
-#include "NotificationCenter.h"
 #include "PropertyList.h"
 #include "TempConfig.h"
 #include "UserDefaults.h"
@@ -40,8 +39,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(QFile::copy(":/ZkSolicitReview.alert", bundleFolder.path() + "/ZkSolicitReview.alert"));
         defaults = std::make_unique<UserDefaults>(config.preferencesPath());
-        center.addObserver(&receiver, ZkSolicitReviewControllerDidFinish,
-                           [this](const Notification& n) { finishObjects.append(n.object); });
         window.resize(320, 480);
         window.show();
     }
@@ -62,7 +59,7 @@ protected:
     // A new controller, as at a new start of the program: the stored state is read afresh.
     ZkSolicitReviewController& start() {
         controller.reset();
-        ZkSolicitReviewController::Environment environment{*defaults, makeBundle(), center};
+        ZkSolicitReviewController::Environment environment{*defaults, makeBundle()};
         environment.clock = [this] { return now; };
         environment.openURL = [this](const QUrl& url) {
             opened.append(url);
@@ -74,6 +71,8 @@ protected:
             pending.append(std::move(call));
         };
         controller = std::make_unique<ZkSolicitReviewController>(environment);
+        QObject::connect(controller.get(), &ZkSolicitReviewController::didFinish, controller.get(),
+                         [this, c = controller.get()] { finishObjects.append(c); });
         return *controller;
     }
 
@@ -105,8 +104,6 @@ protected:
                      {"CFBundleName", "testpad-bin"},
                      {"ZkSolicitReviewAppStoreURL", kStorePage.toString()}};
     std::unique_ptr<Bundle> bundle;
-    NotificationCenter center;
-    QObject receiver;
     QWidget window;
     QDateTime now{QDate(2024, 3, 10), QTime(9, 30), Qt::UTC};
     QList<QObject*> finishObjects;
@@ -144,8 +141,9 @@ TEST_F(ReviewSolicitation, theFirstLaunchRecordsItsDateAndCountAndFinishesOnlyAf
 }
 
 TEST_F(ReviewSolicitation, theRealDelayedCallDecidesAboutTwoSecondsLater) {
-    ZkSolicitReviewController::Environment environment{*defaults, makeBundle(), center};
+    ZkSolicitReviewController::Environment environment{*defaults, makeBundle()};
     ZkSolicitReviewController c(environment);
+    QObject::connect(&c, &ZkSolicitReviewController::didFinish, [&] { finishObjects.append(&c); });
     QElapsedTimer elapsed;
     elapsed.start();
     c.solicitLaunch();
@@ -329,9 +327,8 @@ TEST(ReviewSolicitationShared, theSharedControllerIsMadeOnceFromTheEnvironmentGi
     // The shared controller lives to the end of the program, so must everything it refers to.
     static TempConfig config;
     static UserDefaults defaults(config.preferencesPath());
-    static NotificationCenter center;
     static QList<double> delays;
-    ZkSolicitReviewController::Environment environment{defaults, Bundle::mainBundle(), center};
+    ZkSolicitReviewController::Environment environment{defaults, Bundle::mainBundle()};
     environment.schedule = [](QObject*, double seconds, std::function<void()>) { delays.append(seconds); };
     ZkSolicitReviewController::setDefaultEnvironment(environment);
 

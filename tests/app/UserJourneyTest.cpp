@@ -17,7 +17,6 @@
 #include "NavigationBar.h"
 #include "NavigationController.h"
 #include "NavigationItem.h"
-#include "NotificationCenter.h"
 #include "ProgramProcess.h"
 #include "SelectionViewController.h"
 #include "SetupViewController.h"
@@ -80,7 +79,7 @@ protected:
 
     // The end of the program: the save the program makes on its way out, then everything goes.
     void quit() {
-        NotificationCenter::defaultCenter().post(UIApplicationWillTerminateNotification);
+        emit app->applicationEvents().willTerminate();
         app.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -3,7 +3,6 @@
 #include "CurrencyManager.h"
 #include "CurrencyPreferences.h"
 #include "HttpFixture.h"
-#include "NotificationCenter.h"
 #include "ProgramProcess.h"
 #include "PropertyList.h"
 #include "ReplacementCurrencies.h"
@@ -88,17 +87,14 @@ TEST(RateUpdates, aForcedUpdateOfTheWholeCatalogueSetsEveryRate) {
     defaults.setObject("localCurrency", QVariantMap{{"currencyCode", "USD"}});
     defaults.setObject("foreignCurrenciesStandard", everyCatalogueCurrency());
     defaults.setObject("automaticUpdatesEnabled", false);
-    NotificationCenter center;
-    CurrencyManager::Environment environment{defaults, Bundle::mainBundle(), center};
+    CurrencyManager::Environment environment{defaults, Bundle::mainBundle()};
     environment.rateService.serverHost = server.hostAndPort();
     CurrencyManager manager(environment);
     const qsizetype count = manager.foreignCurrencies().size();
     ASSERT_GT(count, 170);
 
     int notifications = 0;
-    QObject receiver;
-    center.addObserver(&receiver, ExchangeRateWasUpdatedNotification,
-                       [&](const Notification&) { ++notifications; });
+    QObject::connect(&manager, &CurrencyManager::exchangeRateWasUpdated, [&] { ++notifications; });
     QList<bool> indicator;
     QObject::connect(&manager, &CurrencyManager::networkActivityIndicatorVisibleChanged,
                      [&](bool on) { indicator << on; });

@@ -1,4 +1,3 @@
-#include "ApplicationEvents.h"
 #include "ManagerFixture.h"
 
 #include <QFileInfo>
@@ -87,15 +86,13 @@ TEST_F(CurrencyManagerUpdate, settingTheSwitchRunsAnUpdateEveryTime) {
 TEST_F(CurrencyManagerUpdate, aCodeThatStandsTwiceGetsTheRateTwiceWithTwoNotifications) {
     CurrencyManager& m = startWithRates(false, 0);
     m.insertForeignCurrency(ForeignCurrency::create("GBP"), 0);
-    QList<QObject*> notified;
-    QObject receiver;
-    center.addObserver(&receiver, ExchangeRateWasUpdatedNotification,
-                       [&](const Notification& n) { notified << n.object; });
+    ForeignCurrency::List notified;
+    QObject::connect(&m, &CurrencyManager::exchangeRateWasUpdated, [&](const auto& c) { notified << c; });
     m.updateCurrency(m.foreignCurrencies()[0]);
     ASSERT_TRUE(settled());
     EXPECT_EQ(rateText(m.foreignCurrencies()[0]), "0.79");
     EXPECT_EQ(rateText(m.foreignCurrencies()[2]), "0.79");
-    EXPECT_EQ(notified, QList<QObject*>({m.foreignCurrencies()[0].get(), m.foreignCurrencies()[2].get()}));
+    EXPECT_EQ(notified, ForeignCurrency::List({m.foreignCurrencies()[0], m.foreignCurrencies()[2]}));
 }
 
 TEST_F(CurrencyManagerUpdate, aFailedLookupChangesNoRecordButStillCountsAsTheLastUpdate) {
@@ -104,9 +101,7 @@ TEST_F(CurrencyManagerUpdate, aFailedLookupChangesNoRecordButStillCountsAsTheLas
     const auto jpy = m.foreignCurrencies()[2];
     const QString before = rateText(jpy);
     int notifications = 0;
-    QObject receiver;
-    center.addObserver(&receiver, ExchangeRateWasUpdatedNotification,
-                       [&](const Notification&) { ++notifications; });
+    QObject::connect(&m, &CurrencyManager::exchangeRateWasUpdated, [&] { ++notifications; });
     now = now.addSecs(50);
     m.updateCurrency(jpy);
     ASSERT_TRUE(settled());
@@ -129,17 +124,17 @@ TEST_F(CurrencyManagerUpdate, aResultForAFormerLocalCurrencyIsDiscarded) {
 
 TEST_F(CurrencyManagerUpdate, applicationEventsUpdateAndSave) {
     CurrencyManager& m = startWithRates(true, 1e9);
-    center.post(UIApplicationDidFinishLaunchingNotification);
+    emit events.didFinishLaunching();
     EXPECT_TRUE(m.activeConnections().isEmpty()) << "the first update waits for the next pass of the loop";
     ASSERT_FALSE(scheduled.isEmpty());
     EXPECT_DOUBLE_EQ(scheduled[0], 0.0);
     ASSERT_TRUE(waitUntil([&] { return !server.targets().isEmpty(); }));
     ASSERT_TRUE(settled());
 
-    center.post(UIApplicationSignificantTimeChangeNotification); // fresh rates: only the timer
+    emit events.significantTimeChange(); // fresh rates: only the timer
     EXPECT_TRUE(m.activeConnections().isEmpty());
 
-    center.post(UIApplicationWillTerminateNotification);
+    emit events.willTerminate();
     UserDefaults reread(config.preferencesPath());
     ASSERT_TRUE(reread.arrayForKey("foreignCurrenciesStandard"));
     EXPECT_EQ(

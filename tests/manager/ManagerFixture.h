@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ApplicationEvents.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
 #include "CurrencyPreferences.h"
 #include "HttpFixture.h"
-#include "NotificationCenter.h"
 #include "PropertyList.h"
 #include "ReplacementCurrencies.h"
 #include "TempConfig.h"
@@ -46,7 +46,7 @@ protected:
         defaults = std::make_unique<UserDefaults>(config.preferencesPath());
         defaults->registerDefaults(defaultsPlist);
         bundle = std::make_unique<Bundle>(resources.path());
-        CurrencyManager::Environment environment{*defaults, *bundle, center, [this] { return now; }};
+        CurrencyManager::Environment environment{*defaults, *bundle, &events, [this] { return now; }};
         environment.rateService = {server.hostAndPort(), "rates.test", std::chrono::milliseconds(3000),
                                    &noReplacements};
         environment.schedule = [this](QObject* context, double seconds, std::function<void()> call) {
@@ -81,7 +81,7 @@ protected:
     TempConfig config;
     QTemporaryDir resources;
     QVariantMap defaultsPlist;
-    NotificationCenter center;
+    ApplicationEvents events;
     QDateTime now{QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc()};
     std::unique_ptr<UserDefaults> defaults;
     std::unique_ptr<Bundle> bundle;

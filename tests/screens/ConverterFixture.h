@@ -6,7 +6,6 @@
 #include "KeyClick.h"
 #include "KeypadButton.h"
 #include "Label.h"
-#include "NotificationCenter.h"
 #include "TempConfig.h"
 #include "UserDefaults.h"
 
@@ -46,7 +45,7 @@ protected:
         registered.insert(QStringLiteral("automaticUpdatesEnabled"), false);
         defaults->registerDefaults(registered);
         manager = std::make_unique<CurrencyManager>(
-            CurrencyManager::Environment{*defaults, Bundle::mainBundle(), center, [this] { return now; }});
+            CurrencyManager::Environment{*defaults, Bundle::mainBundle(), nullptr, [this] { return now; }});
         ASSERT_EQ(eur()->currencyCode(), "EUR");
         ASSERT_EQ(gbp()->currencyCode(), "GBP");
     }
@@ -100,7 +99,6 @@ protected:
     // Texts are compared with "." as the decimal separator unless a test sets another locale.
     DefaultLocale locale{QLocale::c()};
     TempConfig config;
-    NotificationCenter center;
     QDateTime now{QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc()};
     std::unique_ptr<UserDefaults> defaults;
     std::unique_ptr<CurrencyManager> manager;

@@ -27,7 +27,7 @@ protected:
 
     CurrencyViewController* showList(const QString& rateServerHost = QStringLiteral("127.0.0.1")) {
         auto screen = std::make_unique<CurrencyViewController>(
-            *manager, center, [this] { return internetReachable; }, rateServerHost);
+            *manager, [this] { return internetReachable; }, rateServerHost);
         CurrencyViewController* raw = show(std::move(screen));
         table = raw->tableView();
         return raw;

@@ -1,75 +1,10 @@
-// The converter's observations across loads and unloads of its view, and its layout.
+// The converter's layout.
 #include "Animations.h"
 #include "ConverterFixture.h"
 #include "ConverterView.h"
 #include "Views.h"
 
-#include <QMap>
-#include <QTimer>
-
 namespace {
-
-using Calls = QMap<QString, int>;
-
-// Counts the observation callbacks by key path.
-class CountingConverter final : public ConverterViewController {
-public:
-    using ConverterViewController::ConverterViewController;
-    Calls calls;
-
-protected:
-    void observeValueForKeyPath(const QString& keyPath, QObject* object) override {
-        ++calls[keyPath];
-        ConverterViewController::observeValueForKeyPath(keyPath, object);
-    }
-};
-
-TEST_F(ConverterFixture, aReloadedViewStartsAfreshWithEveryObservationRegisteredOnce) {
-    auto& screen = show<CountingConverter>();
-    // The reset sets multiplier, amount and position; following the current currency takes its
-    // rate (multiplier and amount again) and its date.
-    EXPECT_EQ(screen.calls, (Calls{{"multiplier", 2},
-                                   {"currentValue", 2},
-                                   {"decimalPosition", 1},
-                                   {"foreignCurrency", 1},
-                                   {"rate", 1},
-                                   {"lastUpdate", 1}}));
-    gbp()->setRate(rate("0.5"));
-    manager->setForeignCurrency(gbp());
-
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round);
-        type("C12.5");
-        // Unloaded within the decimal key's fade: the pending hide finds no key.
-        view()->hide();
-        ASSERT_TRUE(controller->unloadView());
-        // Without a view the screen still follows its currency.
-        gbp()->setRate(rate("2"));
-        EXPECT_EQ(controller->entry().multiplier(), Decimal(2));
-        bool over = false;
-        QTimer::singleShot(ConverterViewController::kDecimalKeyAnimationMs + 100, [&] { over = true; });
-        QTRY_VERIFY_WITH_TIMEOUT(over, 5000);
-
-        showView();
-        EXPECT_EQ(amounts(), (Amounts{"0", "0", "0", "0"}));
-        EXPECT_EQ(text("labelConvertedOne"), "in GBP") << "the current currency, not the placeholder";
-        EXPECT_TRUE(decimalKey()->isVisible());
-
-        screen.calls.clear();
-        gbp()->setRate(rate("4"));
-        type("3.");
-        EXPECT_EQ(screen.calls,
-                  (Calls{{"rate", 1}, {"multiplier", 1}, {"currentValue", 2}, {"decimalPosition", 1}}));
-        EXPECT_EQ(amounts(), (Amounts{"3", "12", "3", "0.75"}));
-        screen.calls.clear();
-        manager->setForeignCurrency(gbp());
-        EXPECT_EQ(screen.calls, (Calls{{"foreignCurrency", 1},
-                                       {"rate", 1},
-                                       {"multiplier", 1},
-                                       {"currentValue", 1},
-                                       {"lastUpdate", 1}}));
-    }
-}
 
 // Every element is named, lies inside the view and clear of every other one, and the keypad fills
 // the screen below the result rows. Set RATEPAD_CONVERTER_SCREENSHOT to a file name to keep a picture.
