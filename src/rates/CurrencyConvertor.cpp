@@ -60,6 +60,10 @@ bool CurrencyConvertor::connectToService(const RateService& service, QNetworkAcc
 
     QNetworkRequest request(url);
     request.setTransferTimeout(static_cast<int>(service.transferTimeout.count()));
+    // A refresh asks for many pairs at once: send the next requests on a kept-alive connection
+    // without waiting for each answer. Qt does so only once the server has shown it speaks
+    // HTTP/1.1 without closing, and sends again what a closing server dropped.
+    request.setAttribute(QNetworkRequest::HttpPipeliningAllowedAttribute, true);
     m_reply = network.get(request);
     if (!m_reply)
         return false;

@@ -4,6 +4,7 @@
 #include "ReplacementCurrencies.h"
 
 #include <QNetworkAccessManager>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -135,4 +136,30 @@ TEST_F(CurrencyConvertorTest, refusedAndSilentServersFailAndBadAddressesMakeNoLo
 
     EXPECT_EQ(lookUp("USD", "EUR", serviceAt("")), "null");
     EXPECT_EQ(lookUp("USD", "EUR", serviceAt("bad host/with/path")), "null");
+}
+
+TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhetherOrNotTheServerKeepsConnections) {
+    // The answer's number is the requested code's place in the list, so a mixed-up reply shows.
+    QStringList codes;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        codes << QStringLiteral("Q%1A").arg(c) << QStringLiteral("Q%1B").arg(c);
+    const auto answerFor = [codes](const QByteArray& target) {
+        const QString code = QString::fromLatin1(target.mid(target.lastIndexOf('=') + 1));
+        return QByteArray::number(codes.indexOf(code) + 1);
+    };
+    for (const bool closes : {false, true}) {
+        HttpFixture server([&](const QByteArray& target) {
+            QByteArray reply = HttpFixture::doubleReply(answerFor(target));
+            return closes ? reply.replace("\r\n\r\n", "\r\nConnection: close\r\n\r\n") : reply;
+        });
+        std::vector<std::shared_ptr<CurrencyConvertor>> lookups;
+        for (const QString& code : codes)
+            lookups.push_back(
+                CurrencyConvertor::create("USD", code, serviceAt(server.hostAndPort()), network));
+        ASSERT_TRUE(waitUntil([&] {
+            return std::ranges::all_of(lookups, [](const auto& l) { return l->rate().has_value(); });
+        })) << (closes ? "closing server" : "kept-alive server");
+        for (int i = 0; i < codes.size(); ++i)
+            EXPECT_EQ(lookups[i]->rate()->toString(), QString::number(i + 1)) << codes[i].toStdString();
+    }
 }

@@ -31,6 +31,11 @@ void HttpFixture::serve(QTcpSocket* socket) {
             const QByteArray reply = m_responder(target);
             if (!reply.isEmpty())
                 socket->write(reply);
+            // A server that closes after its answer drops whatever else the client sent ahead.
+            if (reply.left(reply.indexOf("\r\n\r\n")).contains("\r\nConnection: close")) {
+                socket->disconnectFromHost();
+                return;
+            }
         }
         socket->setProperty("buffer", buffer);
     });

@@ -11,7 +11,8 @@ class HttpFixture final : public QObject {
     Q_OBJECT
 public:
     // Gets the request target (path and query) and returns the raw response; an empty response
-    // leaves the connection open and silent.
+    // leaves the connection open and silent, and one with "Connection: close" closes it after the
+    // answer, dropping any requests sent ahead on it.
     using Responder = std::function<QByteArray(const QByteArray& target)>;
 
     explicit HttpFixture(Responder responder);
