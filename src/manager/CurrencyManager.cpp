@@ -23,19 +23,27 @@ CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
     setLocalCurrency(LocalCurrency::fromDictionary(m_preferences->localCurrency().value_or(QVariantMap())));
     addLabelToCurrency(*m_localCurrency);
 
-    // Stored records keep their stored names and rates.
-    setForeignCurrencies(ForeignCurrency::foreignCurrencyWithDictionaries(
-        m_preferences->foreignCurrencies().value_or(QVariantList())));
+    // Stored records keep their stored names and rates. Entries without a code are dropped, and the
+    // stored index still points at the entry it was saved for.
+    const QVariantList stored = m_preferences->foreignCurrencies().value_or(QVariantList());
+    int index = m_preferences->foreignCurrencyIndex();
+    if (index >= 0 && index < stored.size())
+        index -= int(std::count_if(stored.begin(), stored.begin() + index, [](const QVariant& entry) {
+            return !ForeignCurrency::isUsableDictionary(entry);
+        }));
+    setForeignCurrencies(ForeignCurrency::foreignCurrencyWithDictionaries(stored));
     if (m_foreignCurrencies.isEmpty())
         rebuildForeignCurrencies(); // automatic updates are still off here, so this starts no lookup
-    const int index = m_preferences->foreignCurrencyIndex();
     // The manager only ever saves the position of an entry, so an index outside the list means the
     // list was edited by hand: fall back to the first entry.
     setForeignCurrency(
         m_foreignCurrencies.value(index >= 0 && index < m_foreignCurrencies.size() ? index : 0));
 
     setAutomaticUpdatesEnabled(m_preferences->automaticUpdatesEnabled());
-    setLastUpdate(m_preferences->lastUpdate());
+    // A last update in the future (a damaged file, or a clock set back) would hold back every
+    // update until then: it reads as absent.
+    const QDateTime lastUpdate = m_preferences->lastUpdate();
+    setLastUpdate(lastUpdate > m_environment.clock() ? CurrencyPreferences::referenceDate() : lastUpdate);
 
     if (ApplicationEvents* events = m_environment.applicationEvents) {
         connect(events, &ApplicationEvents::didFinishLaunching, this,
@@ -50,6 +58,7 @@ CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
     connect(this, &CurrencyManager::automaticUpdatesEnabledChanged, this, &CurrencyManager::update);
 
     m_saveTimer.setSingleShot(true);
+    m_saveTimer.setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% late
     m_saveTimer.setInterval(kSaveDelayMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &CurrencyManager::save);
     connect(this, &CurrencyManager::localCurrencyChanged, this, &CurrencyManager::scheduleSave);
@@ -261,7 +270,8 @@ void CurrencyManager::update() {
     if (!m_automaticUpdatesEnabled)
         return;
     const double elapsed = static_cast<double>(m_lastUpdate.msecsTo(m_environment.clock())) / 1000.0;
-    const double remaining = kStalenessSeconds - elapsed;
+    // A last update in the future (the clock was set back) counts as none.
+    const double remaining = elapsed < 0 ? 0 : kStalenessSeconds - elapsed;
     const ForeignCurrency::List currencies = m_foreignCurrencies;
     if (remaining <= 0) {
         for (const auto& currency : currencies)
@@ -318,7 +328,9 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
     // The lookup is deleted later on the event loop, after its own callback has returned.
     m_activeConnections.removeIf([lookup](const auto& active) { return active.get() == lookup; });
     setNetworkActivityIndicatorVisible(!m_activeConnections.isEmpty());
-    setLastUpdate(m_environment.clock());
+    // Only an answer counts: failures while offline must not postpone the next full update.
+    if (rate.toDouble() > 0)
+        setLastUpdate(m_environment.clock());
 }
 
 void CurrencyManager::setNetworkActivityIndicatorVisible(bool visible) {
@@ -339,7 +351,8 @@ void CurrencyManager::watchForChanges(Currency& record) {
 }
 
 void CurrencyManager::scheduleSave() {
-    // What creation itself sets up is not a change of the user's.
-    if (m_savesChanges)
+    // What creation itself sets up is not a change of the user's. A running timer is left alone,
+    // so that a stream of changes cannot postpone the save.
+    if (m_savesChanges && !m_saveTimer.isActive())
         m_saveTimer.start();
 }

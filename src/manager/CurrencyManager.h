@@ -31,7 +31,8 @@ public:
 
     // Rates whose last lookup ended this long ago are all downloaded again.
     static constexpr double kStalenessSeconds = 21600;
-    // Edits reach the disk this long after the last change, so a crash or a kill loses nothing.
+    // Edits reach the disk at most this long after the first unsaved change, so a crash or a kill
+    // loses little.
     static constexpr int kSaveDelayMs = 2000;
 
     // What the manager works with; tests give it their own store, resources and clock.

@@ -30,7 +30,15 @@ void CurrencyPreferences::setAutomaticUpdatesEnabled(bool enabled) {
 }
 
 std::optional<QVariantMap> CurrencyPreferences::localCurrency() const {
-    return m_store.dictionaryForKey(kLocalCurrencyKey);
+    // A stored value that cannot be a local currency (no dictionary, or no text code) would stop
+    // every update for good: it reads as absent, so the shipped default answers.
+    for (const QVariant& value :
+         {m_store.objectForKey(kLocalCurrencyKey), m_store.registeredObjectForKey(kLocalCurrencyKey)}) {
+        if (value.typeId() == QMetaType::QVariantMap &&
+            !currencyStringValue(value.toMap(), kCurrencyCodeKey).isEmpty())
+            return value.toMap();
+    }
+    return std::nullopt;
 }
 
 void CurrencyPreferences::setLocalCurrency(const std::optional<QVariantMap>& dictionary) {

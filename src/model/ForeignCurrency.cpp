@@ -1,5 +1,23 @@
 #include "ForeignCurrency.h"
 
+#include <cmath>
+
+namespace {
+
+// A stored rate must be one that can be multiplied and divided by: 0, negative numbers, NaN,
+// infinities and subnormal numbers (whose reciprocal overflows) come only from damaged files.
+std::optional<Decimal> storedRate(const QVariant& value) {
+    if ((value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float) &&
+        !std::isnormal(value.toDouble()))
+        return std::nullopt;
+    const auto rate = ForeignCurrency::rateFromValue(value);
+    if (!rate || rate->isZero() || rate->isNegative())
+        return std::nullopt;
+    return rate;
+}
+
+} // namespace
+
 std::shared_ptr<ForeignCurrency> ForeignCurrency::create(const QString& code) {
     return std::shared_ptr<ForeignCurrency>(new ForeignCurrency(code));
 }
@@ -7,7 +25,7 @@ std::shared_ptr<ForeignCurrency> ForeignCurrency::create(const QString& code) {
 std::shared_ptr<ForeignCurrency> ForeignCurrency::fromDictionary(const QVariantMap& dictionary) {
     auto record = create(currencyStringValue(dictionary, kCurrencyCodeKey));
     record->setLabel(currencyStringValue(dictionary, kLabelKey));
-    record->setRate(rateFromValue(dictionary.value(kExchangeRateKey)));
+    record->setRate(storedRate(dictionary.value(kExchangeRateKey)));
     const QVariant lastUpdate = dictionary.value(kLastUpdateKey);
     if (lastUpdate.typeId() == QMetaType::QDateTime)
         record->setLastUpdate(lastUpdate.toDateTime());
@@ -17,9 +35,14 @@ std::shared_ptr<ForeignCurrency> ForeignCurrency::fromDictionary(const QVariantM
 ForeignCurrency::List ForeignCurrency::foreignCurrencyWithDictionaries(const QVariantList& dictionaries) {
     List list;
     for (const QVariant& entry : dictionaries)
-        if (entry.typeId() == QMetaType::QVariantMap)
+        if (isUsableDictionary(entry))
             list.append(fromDictionary(entry.toMap()));
     return list;
+}
+
+bool ForeignCurrency::isUsableDictionary(const QVariant& entry) {
+    return entry.typeId() == QMetaType::QVariantMap &&
+           !currencyStringValue(entry.toMap(), kCurrencyCodeKey).isEmpty();
 }
 
 void ForeignCurrency::setRate(std::optional<Decimal> rate) {

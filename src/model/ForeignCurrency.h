@@ -16,10 +16,13 @@ public:
     using List = QList<std::shared_ptr<ForeignCurrency>>;
 
     static std::shared_ptr<ForeignCurrency> create(const QString& code);
-    // Values of the wrong type are left absent; an unreadable rate is no rate.
+    // Values of the wrong type are left absent; a rate that is not a finite positive number (one a
+    // damaged file may hold) is no rate.
     static std::shared_ptr<ForeignCurrency> fromDictionary(const QVariantMap& dictionary);
-    // One record per dictionary, in order; entries that are not dictionaries are skipped.
+    // One record per usable dictionary, in order; other entries are skipped.
     static List foreignCurrencyWithDictionaries(const QVariantList& dictionaries);
+    // A dictionary with a non-empty text code: a record without one can never be shown or priced.
+    static bool isUsableDictionary(const QVariant& entry);
 
     std::optional<Decimal> rate() const { return m_rate; }
     void setRate(std::optional<Decimal> rate);

@@ -460,6 +460,16 @@ plist_t newDate(double seconds) {
     return node;
 }
 
+bool writesAsNegative(plist_t node) {
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(node, &xml, &length);
+    const bool negative = xml && QByteArrayView(xml, qsizetype(length)).contains("<integer>-");
+    if (xml)
+        plist_to_xml_free(xml);
+    return negative;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 QString fromNode(plist_t node, int depth, int scannedDepth, QVariant* out);
@@ -533,8 +543,11 @@ QString fromNode(plist_t node, int depth, int scannedDepth, QVariant* out) {
     case PLIST_UINT: {
         uint64_t value = 0;
         plist_get_uint_val(node, &value);
-        // libplist 2.2 has no signed integers: negative numbers travel as two's complement.
-        *out = qint64(value);
+        // libplist 2.2 hands out negative numbers as two's complement through the same getter as
+        // unsigned ones above 2^63 - 1; only its own writer still knows which of the two it read.
+        *out = value > uint64_t(std::numeric_limits<qint64>::max()) && !writesAsNegative(node)
+                   ? QVariant(quint64(value))
+                   : QVariant(qint64(value));
         return {};
     }
     case PLIST_REAL: {
@@ -576,17 +589,38 @@ QString fromNode(plist_t node, int depth, int scannedDepth, QVariant* out) {
 
 plist_t toNode(const QVariant& value, int depth, PropertyList::Format format, QString* error);
 
+bool isXmlChar(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// XML 1.0 has no way to write most control characters, not even as character references, and
+// libplist writes them raw, which other readers refuse. They are invisible anyway, so an XML list
+// drops them rather than becoming unreadable. Binary lists keep all but NUL.
+QString textForFormat(const QString& text, PropertyList::Format format) {
+    if (format != PropertyList::Format::Xml)
+        return text;
+    const QList<uint> characters = text.toUcs4();
+    if (std::all_of(characters.begin(), characters.end(), isXmlChar))
+        return text;
+    QList<uint> kept;
+    kept.reserve(characters.size());
+    std::copy_if(characters.begin(), characters.end(), std::back_inserter(kept), isXmlChar);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(kept.constData()), kept.size());
+}
+
 plist_t toDict(const QMap<QString, QVariant>& map, int depth, PropertyList::Format format, QString* error) {
     PlistPtr dict(plist_new_dict());
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        if (it.key().contains(QChar(0))) {
+        const QString key = textForFormat(it.key(), format);
+        if (key.contains(QChar(0))) {
             *error = QStringLiteral("dictionary key contains a NUL character");
             return nullptr;
         }
         plist_t item = toNode(it.value(), depth, format, error);
         if (!item)
             return nullptr;
-        plist_dict_set_item(dict.get(), it.key().toUtf8().constData(), item);
+        plist_dict_set_item(dict.get(), key.toUtf8().constData(), item);
     }
     return dict.release();
 }
@@ -643,7 +677,7 @@ plist_t toNode(const QVariant& value, int depth, PropertyList::Format format, QS
     case QMetaType::QStringList:
         return toArray(value.toStringList(), depth + 1, format, error);
     case QMetaType::QString: {
-        const QString text = value.toString();
+        const QString text = textForFormat(value.toString(), format);
         if (text.contains(QChar(0))) {
             *error = QStringLiteral("text contains a NUL character");
             return nullptr;

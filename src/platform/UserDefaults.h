@@ -26,6 +26,8 @@ public:
     void registerDefaults(const QVariantMap& defaults);
 
     QVariant objectForKey(const QString& key) const;
+    // The registration domain's value alone, for a caller that finds the user's value unusable.
+    QVariant registeredObjectForKey(const QString& key) const { return m_registered.value(key); }
     // An invalid QVariant removes the key.
     void setObject(const QString& key, const QVariant& value);
     void removeObject(const QString& key);

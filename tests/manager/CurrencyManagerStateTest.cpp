@@ -246,3 +246,39 @@ TEST_F(CurrencyManagerState, listOperationsKeepTheCurrentRecordAndSayWhatChanged
     EXPECT_EQ(m.activeConnections().size(), lookups + 1);
     EXPECT_EQ(m.activeConnections().last()->toCurrency(), "JPY");
 }
+
+TEST_F(CurrencyManagerState, damagedStoredValuesReadAsAbsent) {
+    QDir().mkpath(config.path() + "/ratepad");
+    QFile file(config.preferencesPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    auto entry = [](const QByteArray& code, const QByteArray& rate) {
+        return "<dict>" + (code.isEmpty() ? QByteArray() : "<key>currencyCode</key>" + code) +
+               (rate.isEmpty() ? QByteArray() : "<key>exchangeRate</key>" + rate) + "</dict>";
+    };
+    // Index 6 is GBP, the second usable entry once the three without a text code are dropped.
+    file.write("<plist><dict><key>localCurrency</key><string>EUR</string>"
+               "<key>lastUpdate</key><real>1e9</real><key>foreignCurrencyIndex</key><integer>6</integer>"
+               "<key>foreignCurrenciesStandard</key><array>" +
+               entry("<string>EUR</string>", "<integer>-1</integer>") + entry("", "<real>2</real>") +
+               entry("<integer>7</integer>", "<real>2</real>") +
+               entry("<string>JPY</string>", "<integer>18446744073709551615</integer>") +
+               entry("<string></string>", "<real>2</real>") +
+               entry("<string>CHF</string>", "<real>0</real>") +
+               entry("<string>GBP</string>", "<real>-0.0</real>") +
+               entry("<string>XAU</string>", "<real>1e-320</real>") +
+               entry("<string>USD</string>", "<real>nan</real>") +
+               entry("<string>EUR</string>", "<string>5</string>") +
+               entry("<string>GBP</string>", "<real>0.8</real>") + "</array></dict></plist>");
+    file.close();
+
+    CurrencyManager& m = start();
+    EXPECT_EQ(m.localCurrency()->currencyCode(), "USD") << "a local currency of the wrong type is absent";
+    EXPECT_EQ(m.lastUpdate(), CurrencyPreferences::referenceDate()) << "a last update in the future";
+    EXPECT_EQ(codes(m), QStringList({"EUR", "JPY", "CHF", "GBP", "XAU", "USD", "EUR", "GBP"}));
+    QStringList rateTexts;
+    for (const auto& c : m.foreignCurrencies())
+        rateTexts << rateText(c);
+    EXPECT_EQ(rateTexts,
+              QStringList({"none", "18446744073709551615", "none", "none", "none", "none", "none", "0.8"}));
+    EXPECT_EQ(m.foreignCurrency(), m.foreignCurrencies()[3]);
+}

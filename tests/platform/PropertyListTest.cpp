@@ -1,8 +1,12 @@
 #include "PropertyList.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPoint>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QUrl>
@@ -170,6 +174,14 @@ TEST(PropertyListTest, realsAndIntegersComeBackExactly) {
             EXPECT_EQ(roundTrip(integer, format).toLongLong(), integer) << name(format);
     }
     EXPECT_EQ(PropertyList::read("<plist><integer>-42</integer></plist>").value, QVariant(qint64(-42)));
+    // Other writers may store unsigned numbers above 2^63 - 1: they are not negative numbers.
+    const QVariant huge = PropertyList::read("<plist><integer>18446744073709551615</integer></plist>").value;
+    EXPECT_EQ(huge.typeId(), QMetaType::ULongLong);
+    EXPECT_EQ(huge.toULongLong(), std::numeric_limits<quint64>::max());
+    const QVariant lowest =
+        PropertyList::read("<plist><integer>-9223372036854775808</integer></plist>").value;
+    EXPECT_EQ(lowest.typeId(), QMetaType::LongLong);
+    EXPECT_EQ(lowest.toLongLong(), std::numeric_limits<qint64>::min());
     EXPECT_EQ(PropertyList::read("<plist><real>0.5</real></plist>").value, QVariant(0.5));
 }
 
@@ -212,8 +224,10 @@ TEST(PropertyListTest, refusesToWriteWhatAPropertyListCannotHold) {
     EXPECT_TRUE(
         writeError(QVariantMap{{"ok", 1}, {"bad", QVariantList{QUrl("https://x")}}}).contains("QUrl"));
     EXPECT_FALSE(writeError(quint64(std::numeric_limits<qint64>::max()) + 1).isEmpty());
-    EXPECT_FALSE(writeError(QString::fromLatin1("a\0b", 3)).isEmpty());
-    EXPECT_FALSE(writeError(QVariantMap{{QString::fromLatin1("k\0y", 3), 1}}).isEmpty());
+    // libplist cuts binary text at a NUL; XML drops it with the other control characters.
+    EXPECT_TRUE(PropertyList::write(QString::fromLatin1("a\0b", 3), Format::Binary).isEmpty());
+    EXPECT_TRUE(
+        PropertyList::write(QVariantMap{{QString::fromLatin1("k\0y", 3), 1}}, Format::Binary).isEmpty());
     EXPECT_FALSE(writeError(nestedValue(PropertyList::kMaxDepth + 1)).isEmpty());
     EXPECT_TRUE(roundTrip(nestedValue(PropertyList::kMaxDepth), Format::Binary).isValid());
 }
@@ -381,4 +395,37 @@ TEST(PropertyListTest, filesAreWrittenAtomicallyIntoNewFoldersAndFailuresNameThe
     garbage.write("not a list");
     garbage.close();
     EXPECT_TRUE(PropertyList::readFile(garbage.fileName()).error.contains(garbage.fileName()));
+}
+
+// Other programs must be able to read what we write: Python's plistlib (expat underneath) refuses
+// anything that is not well-formed XML 1.0.
+TEST(PropertyListTest, otherReadersReadEveryXmlFileWeWriteAndTheShippedOnes) {
+    if (QStandardPaths::findExecutable("python3").isEmpty())
+        GTEST_SKIP() << "python3 is not installed";
+    QString hostile;
+    for (char16_t c = 0; c < 0x20; ++c)
+        hostile += QChar(c);
+    hostile += QStringLiteral("U\uFFFESD\uFFFF<&>]]>\u00A0\u20AC\U0001F4B6");
+    QTemporaryDir dir;
+    const QString written = dir.filePath("written.plist");
+    const QVariantMap value{{"code", hostile},
+                            {"key" + hostile, QVariantList{-1, 1.5, true, QByteArray("\0\1", 2),
+                                                           QDateTime::fromSecsSinceEpoch(0, Qt::UTC)}},
+                            {"list", QStringList{QStringLiteral("E\x01UR")}}};
+    ASSERT_TRUE(PropertyList::writeFile(written, value));
+
+    QStringList files{written};
+    for (const QFileInfo& shipped : QDir(RATEPAD_SOURCE_DIR "/resources").entryInfoList({"*.plist"}))
+        files << shipped.filePath();
+    QProcess python;
+    python.start("python3",
+                 QStringList{"-c", "import plistlib, sys\n"
+                                   "values = [plistlib.load(open(f, 'rb')) for f in sys.argv[1:]]\n"
+                                   "print(ascii(values[0]['code']), ascii(values[0]['list']))\n"} +
+                     files);
+    ASSERT_TRUE(python.waitForFinished(30000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    // Tab, line feed and carriage return are XML; the other controls and U+FFFE/U+FFFF are dropped.
+    EXPECT_EQ(python.readAllStandardOutput().trimmed(),
+              "'\\t\\n\\nUSD<&>]]>\\xa0\\u20ac\\U0001f4b6' ['EUR']");
 }
