@@ -7,6 +7,7 @@
 #include "CurrencyManager.h"
 #include "DisplayFormatters.h"
 #include "EditViewController.h"
+#include "ForeignCurrencyListModel.h"
 #include "ImageView.h"
 #include "Images.h"
 #include "Label.h"
@@ -16,6 +17,8 @@
 #include "Switch.h"
 #include "Theme.h"
 #include "Views.h"
+
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -52,8 +55,14 @@ CurrencyViewController::CurrencyViewController(CurrencyManager& manager,
                                                QString rateServerHost, QObject* parent)
     : ViewController(parent), m_manager(manager), m_isNetworkAvailable(std::move(isNetworkAvailable)),
       m_rateServerHost(std::move(rateServerHost)) {
-    connect(&m_manager, &CurrencyManager::exchangeRateWasUpdated, this,
-            &CurrencyViewController::exchangeRateWasUpdated);
+    m_model = new ForeignCurrencyListModel(m_manager, this);
+    connect(
+        m_model, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex& first, const QModelIndex& last) { updateRows(first.row(), last.row()); });
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_model, signal, this, &CurrencyViewController::rowsRearranged);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, &CurrencyViewController::rowsRearranged);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CurrencyViewController::rowsRearranged);
 }
 
 CurrencyViewController::~CurrencyViewController() {
@@ -115,10 +124,6 @@ void CurrencyViewController::viewWillDisappear(bool animated) {
     ViewController::viewWillDisappear(animated);
 }
 
-void CurrencyViewController::exchangeRateWasUpdated() {
-    reloadData();
-}
-
 int CurrencyViewController::numberOfSections(TableView*) {
     return 2;
 }
@@ -128,7 +133,7 @@ int CurrencyViewController::numberOfRowsInSection(TableView*, int section) {
     case AddSection:
         return 1;
     case CurrencySection:
-        return int(m_manager.foreignCurrencies().size());
+        return m_model->rowCount();
     default:
         return 0;
     }
@@ -194,18 +199,23 @@ std::unique_ptr<TableViewCell> CurrencyViewController::cellForRowAtIndexPath(Tab
         return cell;
     }
 
-    const auto& list = m_manager.foreignCurrencies();
-    if (indexPath.section() != CurrencySection || indexPath.row() < 0 || indexPath.row() >= list.size())
+    if (indexPath.section() != CurrencySection || !m_model->record(indexPath.row()))
         return nullptr;
-    const std::shared_ptr<ForeignCurrency>& record = list.at(indexPath.row());
-
     std::unique_ptr<TableViewCell> cell =
         tableView->dequeueReusableCellWithIdentifier(currencyCellIdentifier);
     if (!cell)
         cell = makeCurrencyCell();
+    fillCurrencyCell(cell.get(), indexPath.row());
+    return cell;
+}
+
+void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) const {
+    const std::shared_ptr<ForeignCurrency> record = m_model->record(row);
+    if (!record)
+        return;
     QWidget* content = cell->contentView();
     if (auto* check = viewWithTag<ImageView>(content, CheckImageTag))
-        check->setImage(record == m_manager.foreignCurrency() ? checkmarkImage() : QPixmap());
+        check->setImage(m_model->isCurrent(row) ? checkmarkImage() : QPixmap());
     if (auto* code = viewWithTag<Label>(content, CodeLabelTag))
         code->setText(record->currencyCode());
     if (auto* rate = viewWithTag<Label>(content, RateLabelTag)) {
@@ -229,7 +239,24 @@ std::unique_ptr<TableViewCell> CurrencyViewController::cellForRowAtIndexPath(Tab
         frame.setRight(right);
         setFrame(name, frame);
     }
-    return cell;
+}
+
+// A record's new rate, name or date, or a moved check mark, changes only the cells on screen, in
+// place: a drag, an open Delete confirmation, the editing state and the scroll position stay.
+void CurrencyViewController::updateRows(int first, int last) {
+    if (!m_tableView || m_applyingOwnEdit)
+        return;
+    for (int row = first; row <= last; ++row) {
+        if (TableViewCell* cell = m_tableView->cellForRowAtIndexPath(IndexPath(CurrencySection, row)))
+            fillCurrencyCell(cell, row);
+    }
+}
+
+// Rows that came, went or moved by another screen's doing (the picker, the editor, a new local
+// currency); the screen's own deletions and moves are already on the table.
+void CurrencyViewController::rowsRearranged() {
+    if (!m_applyingOwnEdit)
+        reloadData();
 }
 
 std::optional<TableViewCell::AccessoryType>
@@ -242,7 +269,7 @@ CurrencyViewController::accessoryTypeForRowWithIndexPath(TableView*, const Index
 TableViewCell::EditingStyle
 CurrencyViewController::editingStyleForRowAtIndexPath(TableView*, const IndexPath& indexPath) {
     // The list must keep one currency: the last one has no delete control.
-    if (indexPath.section() == CurrencySection && m_manager.foreignCurrencies().size() > 1)
+    if (indexPath.section() == CurrencySection && m_model->rowCount() > 1)
         return TableViewCell::EditingStyle::Delete;
     return TableViewCell::EditingStyle::None;
 }
@@ -256,9 +283,12 @@ void CurrencyViewController::commitEditingStyle(TableView* tableView,
                                                 const IndexPath& indexPath) {
     if (indexPath.section() != CurrencySection || editingStyle != TableViewCell::EditingStyle::Delete)
         return;
-    if (indexPath.row() < 0 || indexPath.row() >= m_manager.foreignCurrencies().size())
+    if (!m_model->record(indexPath.row()))
         return;
-    m_manager.removeForeignCurrencyAtIndex(indexPath.row());
+    {
+        const QScopedValueRollback ownEdit(m_applyingOwnEdit, true);
+        m_manager.removeForeignCurrencyAtIndex(indexPath.row());
+    }
     tableView->deleteRowsAtIndexPaths({indexPath}, true);
     // The check mark and the delete controls follow the shorter list.
     tableView->reloadData();
@@ -266,7 +296,7 @@ void CurrencyViewController::commitEditingStyle(TableView* tableView,
 
 IndexPath CurrencyViewController::targetIndexPathForMoveFromRowAtIndexPath(TableView*, const IndexPath&,
                                                                            const IndexPath& proposed) {
-    const int count = int(m_manager.foreignCurrencies().size());
+    const int count = m_model->rowCount();
     if (proposed.section() < CurrencySection)
         return IndexPath(CurrencySection, 0);
     if (proposed.row() > count - 1)
@@ -277,10 +307,12 @@ IndexPath CurrencyViewController::targetIndexPathForMoveFromRowAtIndexPath(Table
 void CurrencyViewController::moveRowAtIndexPath(TableView*, const IndexPath& from, const IndexPath& to) {
     const int s = from.row();
     const int d = to.row();
-    const auto& list = m_manager.foreignCurrencies();
-    if (from.section() != CurrencySection || to.section() != CurrencySection || s < 0 || s >= list.size() ||
-        d < 0 || d >= list.size() || s == d)
+    const int count = m_model->rowCount();
+    if (from.section() != CurrencySection || to.section() != CurrencySection || s < 0 || s >= count ||
+        d < 0 || d >= count || s == d)
         return;
+    // The table has moved the row on screen already and reloads once this returns.
+    const QScopedValueRollback ownEdit(m_applyingOwnEdit, true);
     m_manager.moveForeignCurrency(s, d);
 }
 
@@ -299,10 +331,10 @@ void CurrencyViewController::didSelectRowAtIndexPath(TableView* tableView, const
         presentModalViewController(std::move(picker), true);
         return;
     }
-    const auto& list = m_manager.foreignCurrencies();
-    if (indexPath.section() != CurrencySection || indexPath.row() < 0 || indexPath.row() >= list.size())
+    const std::shared_ptr<ForeignCurrency> record =
+        indexPath.section() == CurrencySection ? m_model->record(indexPath.row()) : nullptr;
+    if (!record)
         return;
-    const std::shared_ptr<ForeignCurrency> record = list.at(indexPath.row());
     if (isEditing()) {
         auto editor = std::make_unique<EditViewController>(m_manager);
         editor->setCurrency(record);
@@ -310,9 +342,8 @@ void CurrencyViewController::didSelectRowAtIndexPath(TableView* tableView, const
             navigation->pushViewController(std::move(editor), true);
         return;
     }
-    m_manager.setForeignCurrency(record);
+    m_manager.setForeignCurrency(record); // the check mark moves through the model
     tableView->deselectRowAtIndexPath(indexPath, true);
-    tableView->reloadData();
 }
 
 void CurrencyViewController::refresh() {
@@ -348,7 +379,6 @@ void CurrencyViewController::updateSwitchFlipped(const Switch* sender) {
 void CurrencyViewController::didSelectCurrency(SelectionViewController* picker, const QString& code) {
     if (!code.isEmpty()) {
         m_manager.placeForeignCurrencyAtTop(code);
-        reloadData();
     }
     picker->dismissModalViewControllerAnimated(true);
 }

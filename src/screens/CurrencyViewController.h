@@ -10,13 +10,15 @@
 #include <functional>
 
 class CurrencyManager;
+class ForeignCurrencyListModel;
 class Switch;
 
 // The list of the user's foreign currencies ("Rates"): one row each with a check mark on the
 // current one, code, name, rate and update date, and above them a row that adds a currency from the
 // picker. A tap makes a currency current; the editing state deletes, reorders and opens the editor;
-// Refresh downloads every rate again once the rate server is known to be reachable. The screen keeps
-// nothing of the model: every row is read from the manager when the table asks for it.
+// Refresh downloads every rate again once the rate server is known to be reachable. The rows are
+// those of a list model over the manager's list: a record's change repaints its row in place, and
+// every change of the list goes through the manager.
 class CurrencyViewController final : public ViewController,
                                      public TableViewDataSource,
                                      public TableViewDelegate,
@@ -85,13 +87,17 @@ protected:
     void viewDidLoad() override;
 
 private:
-    void exchangeRateWasUpdated();
     void reloadData();
     std::unique_ptr<TableViewCell> makeCurrencyCell() const;
+    void fillCurrencyCell(TableViewCell* cell, int row) const;
+    void updateRows(int first, int last);
+    void rowsRearranged();
 
     CurrencyManager& m_manager;
     std::function<bool()> m_isNetworkAvailable;
     QString m_rateServerHost;
+    ForeignCurrencyListModel* m_model; // child
+    bool m_applyingOwnEdit = false;
     QPointer<TableView> m_tableView;
     QPointer<BarButtonItem> m_refreshItem;
 };

@@ -13,6 +13,7 @@
 #include "SelectionViewController.h"
 
 #include <QAbstractButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -466,6 +467,45 @@ TEST_F(CurrencyViewControllerTest, refreshWithTheServerReachableDownloadsEveryRa
     EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), "155.25000");
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag),
               shortUpdateDateFormatter().stringFromDate(now));
+}
+
+TEST_F(CurrencyViewControllerTest, aRateArrivalRepaintsItsRowAndLeavesWhatTheUserHoldsAlone) {
+    for (int i = 0; i < 10; ++i)
+        manager->addForeignCurrency(ForeignCurrency::create("XAU"));
+    CurrencyViewController* screen = showList();
+    startEditing(screen);
+    table->verticalScrollBar()->setValue(30);
+    auto cellAt = [this](int row) { return table->cellForRowAtIndexPath(IndexPath(1, row)); };
+    auto arrive = [this](int row) {
+        manager->updateCurrency(manager->foreignCurrencies().at(row));
+        ASSERT_TRUE(waitUntil([this] { return manager->activeConnections().isEmpty(); }));
+    };
+
+    // An open Delete confirmation, the editing state and the scroll position stay.
+    clickInCell(IndexPath(1, 2), cellAt(2)->deleteControlRect());
+    ASSERT_TRUE(cellAt(2)->isShowingDeleteConfirmation());
+    arrive(0);
+    EXPECT_EQ(viewWithTag<QLabel>(cellAt(0)->contentView(), Tag::RateLabelTag)->text(), "0.92000");
+    EXPECT_TRUE(cellAt(2)->isShowingDeleteConfirmation());
+    EXPECT_TRUE(screen->isEditing());
+    EXPECT_EQ(table->verticalScrollBar()->value(), 30);
+    clickInCell(IndexPath(1, 2), cellAt(2)->deleteConfirmationRect());
+    EXPECT_EQ(codes(*manager).mid(0, 3), QStringList({"EUR", "GBP", "XAU"}));
+
+    // A row held in a drag goes on moving when its own rate arrives meanwhile.
+    TableViewCell* held = cellAt(1);
+    QWidget* viewport = table->viewport();
+    const QPoint start = held->mapTo(viewport, held->reorderControlRect().center());
+    const int rowHeight = table->rectForRowAtIndexPath(IndexPath(1, 1)).height();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(viewport, start + QPoint(0, rowHeight * i / 4));
+    arrive(1);
+    EXPECT_EQ(viewWithTag<QLabel>(held->contentView(), Tag::RateLabelTag)->text(), "0.79000");
+    for (int i = 5; i <= 8; ++i)
+        QTest::mouseMove(viewport, start + QPoint(0, rowHeight * i / 4));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, start + QPoint(0, 2 * rowHeight));
+    EXPECT_EQ(codes(*manager).mid(0, 4), QStringList({"EUR", "XAU", "XAU", "GBP"}));
 }
 
 } // namespace
