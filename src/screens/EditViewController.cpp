@@ -14,6 +14,7 @@
 #include "Views.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -272,16 +273,26 @@ void EditViewController::save() {
         m_currency = local;
     } else {
         auto foreign = std::dynamic_pointer_cast<ForeignCurrency>(m_currency);
+        const QString rateText = m_rateField ? m_rateField->text() : QString();
+        // The typed rate replaces any starting rate the insertion filled in; an empty field means 1.
+        std::optional<Decimal> rate = rateText.isEmpty()
+                                          ? std::optional<Decimal>(Decimal(1))
+                                          : longExchangeRateFormatter().decimalFromString(rateText);
+        QString label = name;
         if (!foreign) {
+            const auto& list = m_manager.foreignCurrencies();
+            const bool listed = std::any_of(
+                list.begin(), list.end(), [&](const auto& record) { return record->currencyCode() == code; });
+            // A code already listed is that record, moved to the top: it takes what was typed and
+            // keeps what was left empty.
             foreign = m_manager.placeForeignCurrencyAtTop(code);
             m_currency = foreign;
+            if (listed && label.isEmpty())
+                label = foreign->label();
+            if (listed && rateText.isEmpty())
+                rate = foreign->rate();
         }
-        const QString rateText = m_rateField ? m_rateField->text() : QString();
-        // The typed rate replaces any starting rate the insertion filled in.
-        m_manager.editForeignCurrency(foreign, name,
-                                      rateText.isEmpty()
-                                          ? std::optional<Decimal>(Decimal(1))
-                                          : longExchangeRateFormatter().decimalFromString(rateText));
+        m_manager.editForeignCurrency(foreign, label, rate);
     }
     if (NavigationController* navigation = navigationController())
         navigation->popViewControllerAnimated(true);

@@ -215,6 +215,40 @@ TEST_F(EditViewControllerTest, newCurrencyOutsideTheCatalogueKeepsWhatWasTyped) 
     EXPECT_EQ(manager->foreignCurrency(), zzz);
 }
 
+TEST_F(EditViewControllerTest, aListedCodeMovesThatRecordToTheTopWithWhatWasTyped) {
+    const auto custom = ForeignCurrency::create("ZZZ");
+    custom->setLabel("Zed");
+    custom->setRate(Decimal::fromString("2.5"));
+    manager->insertForeignCurrency(custom, 3);
+    const auto gbp = manager->foreignCurrencies().at(1);
+    struct Case {
+        const char *code, *name, *rate;
+        std::shared_ptr<ForeignCurrency> record;
+        const char *expectedName, *expectedRate;
+    };
+    const Case cases[] = {
+        {"zzz", "", "", custom, "Zed", "2.5"}, // nothing typed but the code: the record as it was
+        {"gbp", "Sterling", "0.7", gbp, "Sterling", "0.7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        EditViewController* editor = openEditor(nullptr);
+        QTest::keyClicks(editor->codeField(), c.code);
+        QTest::mouseClick(editor->nameField(), Qt::LeftButton);
+        QTest::keyClicks(editor->nameField(), c.name);
+        QTest::mouseClick(editor->rateField(), Qt::LeftButton);
+        QTest::keyClicks(editor->rateField(), c.rate);
+        clickBarButton(true);
+        ASSERT_TRUE(editorClosed());
+        EXPECT_EQ(manager->foreignCurrencies().size(), 4) << "no second row with the code";
+        EXPECT_EQ(manager->foreignCurrencies().first(), c.record);
+        EXPECT_EQ(manager->foreignCurrency(), c.record);
+        EXPECT_EQ(c.record->label(), c.expectedName);
+        EXPECT_EQ(rateText(c.record), c.expectedRate);
+        TearDown();
+    }
+}
+
 TEST_F(EditViewControllerTest, cancelLeavesTheModelUntouchedAfterEdits) {
     const auto eur = manager->foreignCurrencies().first();
     const auto current = manager->foreignCurrency();
