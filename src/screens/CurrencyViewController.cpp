@@ -384,9 +384,11 @@ void CurrencyViewController::didSelectCurrency(SelectionViewController* picker, 
 }
 
 void CurrencyViewController::selectionViewControllerMore(SelectionViewController* picker) {
+    auto editor = std::make_unique<EditViewController>(m_manager);
+    editor->setSuggestedCode(picker->possibleCode());
     picker->dismissModalViewControllerAnimated(true);
     if (NavigationController* navigation = navigationController())
-        navigation->pushViewController(std::make_unique<EditViewController>(m_manager), true);
+        navigation->pushViewController(std::move(editor), true);
 }
 
 void CurrencyViewController::selectionViewControllerDidCancel(SelectionViewController* picker) {

@@ -14,6 +14,7 @@
 #include "Views.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <algorithm>
 
 namespace {
@@ -67,6 +68,10 @@ void EditViewController::loadView() {
     table->setDelegate(this);
     // Rows are never selected, so a tap beside a field must not take the focus (the keyboard) away.
     table->setFocusPolicy(Qt::NoFocus);
+    // Escape is the keyboard's Cancel, wherever the focus is on the editor.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), table.get());
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &EditViewController::cancel);
     m_tableView = table.get();
     setView(std::move(table));
 }
@@ -174,11 +179,11 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
         if (mode() == Mode::Local) {
             m_codeField->setEnabled(true);
             m_codeField->setPlaceholderText(kLocalCodePlaceholder);
-            m_codeField->setText(QString());
+            m_codeField->setText(m_suggestedCode);
         } else {
             m_codeField->setEnabled(!m_currency);
             m_codeField->setPlaceholderText(kForeignCodePlaceholder);
-            m_codeField->setText(m_currency ? m_currency->currencyCode() : QString());
+            m_codeField->setText(m_currency ? m_currency->currencyCode() : m_suggestedCode);
         }
         m_codeField->setDelegate(this);
         break;

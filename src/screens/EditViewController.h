@@ -38,6 +38,9 @@ public:
     // Set after construction and before the editor is shown.
     void setCurrency(const std::shared_ptr<Currency>& currency) { m_currency = currency; }
     Mode mode() const;
+    // What the code field starts with in local and new-currency modes (a search the picker could not
+    // match); empty by default.
+    void setSuggestedCode(const QString& code) { m_suggestedCode = code; }
 
     // Stores the edits and pops the editor; does nothing while the code is empty.
     void save();
@@ -83,6 +86,7 @@ private:
 
     CurrencyManager& m_manager;
     std::shared_ptr<Currency> m_currency;
+    QString m_suggestedCode;
     QPointer<TableView> m_tableView;
     QPointer<TextField> m_codeField; // owned by its cell
     QPointer<TextField> m_nameField; // owned by its cell

@@ -12,6 +12,8 @@
 #include "Views.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -121,6 +123,11 @@ void SelectionViewController::loadView() {
     m_tableView->setDelegate(this);
     layout->addWidget(m_tableView, 1);
 
+    // Escape is the keyboard's Cancel, wherever the focus is on the picker.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), root.get());
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &SelectionViewController::cancel);
+
     setView(std::move(root));
 }
 
@@ -132,6 +139,23 @@ TableView* SelectionViewController::tableView() {
 QLineEdit* SelectionViewController::searchField() {
     view();
     return m_searchField;
+}
+
+void SelectionViewController::viewDidAppear(bool animated) {
+    ViewController::viewDidAppear(animated);
+    // Typing filters at once.
+    if (m_searchField)
+        m_searchField->setFocus(Qt::OtherFocusReason);
+}
+
+QString SelectionViewController::possibleCode() const {
+    static const QRegularExpression code(QStringLiteral("^[A-Za-z]{3}$"));
+    const QString text = m_searchText.trimmed();
+    return code.match(text).hasMatch() ? text.toUpper() : QString();
+}
+
+bool SelectionViewController::showsTypeInRow() const {
+    return !m_foldedSearch.isEmpty() && m_matchingLetters.isEmpty();
 }
 
 void SelectionViewController::cancel() {
@@ -183,6 +207,10 @@ const SelectionViewController::SearchKey& SelectionViewController::searchKey(con
 }
 
 void SelectionViewController::pickOnlyMatch() {
+    if (showsTypeInRow()) {
+        more();
+        return;
+    }
     if (m_foldedSearch.isEmpty() || m_matchingLetters.size() != 1)
         return;
     const QStringList codes = m_matches.value(m_matchingLetters.first());
@@ -209,10 +237,12 @@ QString SelectionViewController::codeAtIndexPath(const IndexPath& indexPath) con
 }
 
 int SelectionViewController::numberOfSections(TableView*) {
-    return int(shownLetters().size());
+    return showsTypeInRow() ? 1 : int(shownLetters().size());
 }
 
 int SelectionViewController::numberOfRowsInSection(TableView*, int section) {
+    if (showsTypeInRow())
+        return section == 0 ? 1 : 0;
     const QStringList& letters = shownLetters();
     if (section < 0 || section >= letters.size())
         return 0;
@@ -238,6 +268,19 @@ bool SelectionViewController::canEditRowAtIndexPath(TableView*, const IndexPath&
 
 std::unique_ptr<TableViewCell> SelectionViewController::cellForRowAtIndexPath(TableView* tableView,
                                                                               const IndexPath& indexPath) {
+    if (showsTypeInRow()) {
+        std::unique_ptr<TableViewCell> cell =
+            tableView->dequeueReusableCellWithIdentifier(TypeInCellIdentifier);
+        if (!cell)
+            cell = std::make_unique<TableViewCell>(TypeInCellIdentifier);
+        const QString code = possibleCode();
+        cell->textLabel()->setText(code.isEmpty()
+                                       ? localized(QT_TRANSLATE_NOOP("Localizable", "Type In a Currency"))
+                                       : localized(QT_TRANSLATE_NOOP("Localizable", "Type In %@"))
+                                             .replace(QStringLiteral("%@"), code));
+        cell->textLabel()->setTextColor(Theme::tintColor());
+        return cell;
+    }
     std::unique_ptr<TableViewCell> cell = tableView->dequeueReusableCellWithIdentifier(CellIdentifier);
     if (!cell) {
         cell = std::make_unique<TableViewCell>(CellIdentifier);
@@ -253,17 +296,16 @@ std::unique_ptr<TableViewCell> SelectionViewController::cellForRowAtIndexPath(Ta
         setTag(codeLabel, CodeLabelTag);
 
         auto* nameLabel = new Label(content);
-        setFrame(nameLabel, QRectF(maxX - 230, 10, 230, 22));
+        setFrame(nameLabel, QRectF(maxX - 230, 4, 230, 36));
         // The right edge follows the row and the left edge stays put: where the section index makes
         // rows narrower, the name gives up width instead of sliding over the code.
         Autoresizing::setMask(nameLabel, Autoresizing::FlexibleWidth);
-        nameLabel->setFont(Theme::boldSystemFont(18));
+        // One size for every name; a long one ("Bosnia-Herzegovina Convertible Mark") takes two lines.
+        nameLabel->setFont(Theme::systemFont(15));
+        nameLabel->setNumberOfLines(2);
         nameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         nameLabel->setTextColor(Theme::darkGrayColor());
         nameLabel->setHighlightedTextColor(Theme::highlightedTextColor());
-        // Long names ("Bosnia-Herzegovina Convertible Mark") shrink before they are cut.
-        nameLabel->setAdjustsFontSizeToFitWidth(true);
-        nameLabel->setMinimumFontSize(11);
         setTag(nameLabel, NameLabelTag);
     }
     const QString code = codeAtIndexPath(indexPath);
@@ -275,6 +317,10 @@ std::unique_ptr<TableViewCell> SelectionViewController::cellForRowAtIndexPath(Ta
 }
 
 void SelectionViewController::didSelectRowAtIndexPath(TableView*, const IndexPath& indexPath) {
+    if (showsTypeInRow()) {
+        more();
+        return;
+    }
     const QString code = codeAtIndexPath(indexPath);
     if (!code.isEmpty() && m_delegate)
         m_delegate->didSelectCurrency(this, code);

@@ -46,6 +46,7 @@ class SelectionViewController final : public ViewController,
 public:
     // Reuse identifier of the rows.
     static inline const QString CellIdentifier = QStringLiteral("Cell");
+    static inline const QString TypeInCellIdentifier = QStringLiteral("TypeInCell");
     enum Tag { CodeLabelTag = 96, NameLabelTag = 98 };
 
     // Groups the manager's catalogue at once; the manager must outlive the picker.
@@ -70,6 +71,12 @@ public:
     void cancel();
     void more();
 
+    // The search text as a currency code, when it could be one (three letters, in capitals), for
+    // the delegate to offer when it opens the editor; empty otherwise.
+    QString possibleCode() const;
+    // Whether the search matches nothing and the one row offers to type the currency in.
+    bool showsTypeInRow() const;
+
     // Shows only the currencies whose code or name contains `text`, ignoring case and accents; the
     // search field calls it as the user types.
     void setSearchText(const QString& text);
@@ -93,6 +100,8 @@ public:
 
     // The code shown at a row, or an empty string for a row that does not exist.
     QString codeAtIndexPath(const IndexPath& indexPath) const;
+
+    void viewDidAppear(bool animated) override;
 
 protected:
     void loadView() override;

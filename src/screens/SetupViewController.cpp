@@ -231,6 +231,7 @@ void SetupViewController::didSelectCurrency(SelectionViewController* picker, con
 void SetupViewController::selectionViewControllerMore(SelectionViewController* picker) {
     auto editor = std::make_unique<EditViewController>(m_manager);
     editor->setCurrency(m_manager.localCurrency());
+    editor->setSuggestedCode(picker->possibleCode());
     if (NavigationController* navigation = navigationController())
         navigation->pushViewController(std::move(editor), true);
     picker->dismissModalViewControllerAnimated(true);

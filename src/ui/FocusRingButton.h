@@ -9,7 +9,7 @@ class FocusRingButton : public QAbstractButton {
     Q_DISABLE_COPY_MOVE(FocusRingButton)
 
 public:
-    using QAbstractButton::QAbstractButton;
+    explicit FocusRingButton(QWidget* parent = nullptr);
 
     bool showsFocusRing() const { return hasFocus() && m_keyboardFocus; }
 

@@ -6,6 +6,7 @@
 #include "CurrencyScreensFixture.h"
 #include "DisplayFormatters.h"
 #include "EditViewController.h"
+#include "FocusRingButton.h"
 #include "ImageView.h"
 #include "Label.h"
 #include "NavigationBar.h"
@@ -383,27 +384,32 @@ TEST_F(CurrencyViewControllerTest, cancelInThePickerChangesNothing) {
     EXPECT_EQ(manager->foreignCurrency(), current);
 }
 
-TEST_F(CurrencyViewControllerTest, moreInThePickerOpensAnEditorForANewCurrency) {
+TEST_F(CurrencyViewControllerTest, aSearchWithoutMatchOpensTheEditorWithTheSearchAsItsCode) {
     CurrencyViewController* screen = showList();
     clickRow(table, IndexPath(0, 0));
     SelectionViewController* picker = presentedPicker(screen);
     ASSERT_TRUE(picker);
 
-    QTest::mouseClick(picker->view()->findChild<NavigationBar*>()->rightButton(), Qt::LeftButton);
+    // Typed straight into the search; Enter on the one row there is does what More does.
+    QTest::keyClicks(window->focusWidget(), "zzz");
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
 
     ASSERT_TRUE(pickerClosed());
     auto* editor = qobject_cast<EditViewController*>(navigation->topViewController());
     ASSERT_TRUE(editor);
     EXPECT_EQ(editor->mode(), EditViewController::Mode::NewCurrency);
     ASSERT_TRUE(settle(editor));
+    EXPECT_EQ(editor->codeField()->text(), "ZZZ");
 
-    // Saving comes back to the list, which shows the new currency on top and current.
-    QTest::keyClicks(editor->codeField(), "ZZZ");
-    QTest::keyClick(editor->codeField(), Qt::Key_Return);
+    // Saving comes back to the list, which shows the new currency on top and current, and no button
+    // shows a focus ring the keyboard did not bring.
+    clickBarButton(true);
     ASSERT_TRUE(waitUntil([&] { return screen->appearance() == ViewController::Appearance::Appeared; }));
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::CodeLabelTag), "ZZZ");
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "1.00000");
     EXPECT_EQ(checkedRow(), 0);
+    for (FocusRingButton* button : window->findChildren<FocusRingButton*>())
+        EXPECT_FALSE(button->showsFocusRing()) << button->text().toStdString();
 }
 
 TEST_F(CurrencyViewControllerTest, tappingARowWhileEditingOpensItsEditorAndTheListComesBackNotEditing) {

@@ -93,6 +93,9 @@ TEST_F(EditViewControllerTest, editModeFixesTheCodeAndChangesNameAndRate) {
     EXPECT_EQ(footer(editor), "Value of 1 USD in above currency");
     EXPECT_EQ(editor->codeField()->text(), "GBP");
     EXPECT_FALSE(editor->codeField()->isEnabled());
+    // It looks disabled too: dimmed, not in the colour of the values that can be typed over.
+    EXPECT_NE(editor->codeField()->palette().color(QPalette::Disabled, QPalette::Text),
+              editor->rateField()->palette().color(QPalette::Active, QPalette::Text));
     EXPECT_EQ(editor->nameField()->text(), "British Pound");
     EXPECT_EQ(editor->rateField()->text(), "0.75000");
     EXPECT_EQ(editor->rateField()->placeholderText(), "1.58520");
@@ -249,23 +252,29 @@ TEST_F(EditViewControllerTest, aListedCodeMovesThatRecordToTheTopWithWhatWasType
     }
 }
 
-TEST_F(EditViewControllerTest, cancelLeavesTheModelUntouchedAfterEdits) {
+TEST_F(EditViewControllerTest, cancelOrEscapeLeavesTheModelUntouchedAfterEdits) {
     const auto eur = manager->foreignCurrencies().first();
     const auto current = manager->foreignCurrency();
     const QString rateBefore = rateText(eur);
-    EditViewController* editor = openEditor(eur);
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "Cancel");
+        EditViewController* editor = openEditor(eur);
+        retype(editor->rateField(), "9.9");
+        QTest::mouseClick(editor->nameField(), Qt::LeftButton);
+        retype(editor->nameField(), "Changed");
+        if (escape)
+            QTest::keyClick(editor->nameField(), Qt::Key_Escape);
+        else
+            clickBarButton(false);
 
-    retype(editor->rateField(), "9.9");
-    QTest::mouseClick(editor->nameField(), Qt::LeftButton);
-    retype(editor->nameField(), "Changed");
-    clickBarButton(false);
-
-    ASSERT_TRUE(editorClosed());
-    EXPECT_EQ(rateText(eur), rateBefore);
-    EXPECT_EQ(eur->label(), "Euro");
-    EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
-    EXPECT_EQ(manager->foreignCurrency(), current);
-    EXPECT_EQ(manager->localCurrency()->currencyCode(), "USD");
+        ASSERT_TRUE(editorClosed());
+        EXPECT_EQ(rateText(eur), rateBefore);
+        EXPECT_EQ(eur->label(), "Euro");
+        EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
+        EXPECT_EQ(manager->foreignCurrency(), current);
+        EXPECT_EQ(manager->localCurrency()->currencyCode(), "USD");
+        TearDown();
+    }
 }
 
 TEST_F(EditViewControllerTest, anEmptyCodeCannotBeSavedInEitherMode) {

@@ -2,9 +2,11 @@
 
 #include "BarButton.h"
 #include "CurrencyScreensFixture.h"
+#include "Label.h"
 #include "NavigationBar.h"
 #include "NavigationItem.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
 
 namespace {
@@ -127,8 +129,13 @@ TEST_F(SelectionViewControllerTest, tappingARowReportsItsCodeOnceAndLeavesThePic
     EXPECT_EQ(delegate.calls, QStringList({"select CHF", "select USD"}));
 }
 
-TEST_F(SelectionViewControllerTest, cancelAndMoreButtonsEachSendOneOperation) {
+TEST_F(SelectionViewControllerTest, cancelMoreAndEscapeEachSendOneOperationAndTypingGoesToTheSearch) {
     SelectionViewController* picker = showPicker();
+    EXPECT_TRUE(waitUntil([picker] { return picker->searchField()->hasFocus(); }));
+    QTest::keyClick(picker->searchField(), Qt::Key_Escape);
+    EXPECT_EQ(delegate.calls, QStringList({"cancel"}));
+    delegate.calls.clear();
+    delegate.pickers.clear();
     auto* bar = picker->view()->findChild<NavigationBar*>();
     ASSERT_TRUE(bar);
     ASSERT_TRUE(bar->leftButton() && bar->rightButton());
@@ -172,14 +179,48 @@ TEST_F(SelectionViewControllerTest, searchMatchesCodeOrNameIgnoringCaseAndAccent
     QTest::keyClicks(field, "dollar");
     EXPECT_EQ(shownCodes(picker), QStringList({"AUD", "CAD", "USD"}));
 
-    field->clear();
-    QTest::keyClicks(field, "zzz");
-    EXPECT_EQ(table->numberOfSections(), 0);
+    // Nothing found: one row offers to type the currency in, with the search as its code when it
+    // can be one; it (or Enter) does what More does.
+    for (const auto& [search, code] : {std::pair{"zzz", "ZZZ"}, std::pair{"zz top", ""}}) {
+        field->clear();
+        QTest::keyClicks(field, search);
+        ASSERT_EQ(table->numberOfSections(), 1);
+        EXPECT_EQ(table->numberOfRowsInSection(0), 1);
+        EXPECT_EQ(picker->possibleCode(), code);
+        EXPECT_EQ(table->cellForRowAtIndexPath(IndexPath(0, 0))->textLabel()->text(),
+                  *code ? QStringLiteral("Type In %1").arg(code) : QStringLiteral("Type In a Currency"));
+    }
+    clickRow(table, IndexPath(0, 0));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(delegate.calls, QStringList({"more", "more"}));
 
     // Clearing the search brings back every letter, empty ones included.
     field->clear();
     EXPECT_EQ(table->numberOfSections(), 26);
     EXPECT_EQ(sectionTitles(table), SelectionViewController::sectionIndex());
+}
+
+TEST_F(SelectionViewControllerTest, namesShareOneSizeAndALongOneTakesTwoLinesUncut) {
+    writeResource("Currencies", QVariantMap{{"BAM", "Bosnia-Herzegovina Convertible Mark"},
+                                            {"CHF", "Swiss Franc"},
+                                            {"CVE", "Cape Verdean Escudo"},
+                                            {"USD", "US Dollar"}});
+    start();
+    SelectionViewController* picker = showPicker();
+    TableView* table = picker->tableView();
+    QSet<int> sizes;
+    for (const char* letter : {"B", "C", "U"}) {
+        const int section = int(SelectionViewController::sectionIndex().indexOf(QString::fromLatin1(letter)));
+        for (int row = 0; row < table->numberOfRowsInSection(section); ++row) {
+            table->scrollToRowAtIndexPath(IndexPath(section, row), TableView::ScrollPosition::None);
+            auto* name =
+                viewWithTag<Label>(table->cellForRowAtIndexPath(IndexPath(section, row))->contentView(),
+                                   SelectionViewController::NameLabelTag);
+            sizes << QFontInfo(name->displayedFont()).pixelSize();
+            EXPECT_FALSE(name->displayedText().contains(u'…')) << name->displayedText().toStdString();
+        }
+    }
+    EXPECT_EQ(sizes.size(), 1);
 }
 
 TEST_F(SelectionViewControllerTest, tappingAFilteredRowReportsTheCodeShownThere) {
