@@ -158,8 +158,8 @@ für über 190 Währungen weltweit</translation>
         <translation>Fremdwährungen</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>Der Tab „Kurse“ listet Ihre Fremdwährungen mit ihrem Kurs (wie viel Fremdwährung Sie für eine Einheit Ihrer Landeswährung erhalten) und dem Zeitpunkt des letzten Downloads. Tippen Sie auf eine Währung, damit das Tastenfeld in diese umrechnet. Mit „Ändern“ können Sie Währungen löschen, an ihren Griffen verschieben oder eine ändern: ihren Code, ihren Namen oder ihren Kurs.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>Der Tab „Kurse“ listet Ihre Fremdwährungen mit ihrem Kurs (wie viel Fremdwährung Sie für eine Einheit Ihrer Landeswährung erhalten) und dem Zeitpunkt des letzten Downloads. Tippen Sie auf eine Währung, damit das Tastenfeld in diese umrechnet. Mit „Ändern“ können Sie Währungen löschen, an ihren Griffen verschieben oder bei einer den Namen oder den Kurs ändern.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ für über 190 Währungen weltweit</translation>
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Währung eingeben</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>%@ eingeben</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

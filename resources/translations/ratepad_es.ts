@@ -158,8 +158,8 @@ para más de 190 monedas del mundo</translation>
         <translation>Monedas extranjeras</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>La pestaña Tipos muestra tus monedas extranjeras con su tipo de cambio (cuánta moneda extranjera se obtiene por una unidad de tu moneda local) y la hora de la última descarga. Toca una moneda para que el teclado convierta a ella. Toca Editar para eliminar monedas, moverlas por sus asas o cambiar una: su código, su nombre o su tipo.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>La pestaña Tipos muestra tus monedas extranjeras con su tipo de cambio (cuánta moneda extranjera se obtiene por una unidad de tu moneda local) y la hora de la última descarga. Toca una moneda para que el teclado convierta a ella. Toca Editar para eliminar monedas, moverlas por sus asas o cambiar el nombre o el tipo de una.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ para más de 190 monedas del mundo</translation>
     <message>
         <source>Search</source>
         <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Introducir una moneda</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>Introducir %@</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

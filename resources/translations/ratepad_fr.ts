@@ -158,8 +158,8 @@ pour plus de 190 devises du monde</translation>
         <translation>Devises étrangères</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>L’onglet Taux liste vos devises étrangères avec leur taux (combien de devise étrangère vous obtenez pour une unité de votre devise locale) et l’heure du dernier téléchargement. Touchez une devise pour que le pavé numérique convertisse vers celle-ci. Touchez Modifier pour supprimer des devises, les déplacer par leurs poignées ou en changer une&#xa0;: son code, son nom ou son taux.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>L’onglet Taux liste vos devises étrangères avec leur taux (combien de devise étrangère vous obtenez pour une unité de votre devise locale) et l’heure du dernier téléchargement. Touchez une devise pour que le pavé numérique convertisse vers celle-ci. Touchez Modifier pour supprimer des devises, les déplacer par leurs poignées ou changer le nom ou le taux de l’une d’elles.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ pour plus de 190 devises du monde</translation>
     <message>
         <source>Search</source>
         <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Saisir une devise</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>Saisir %@</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

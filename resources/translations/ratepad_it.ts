@@ -158,8 +158,8 @@ per oltre 190 valute del mondo</translation>
         <translation>Valute estere</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>La scheda Cambi elenca le tue valute estere con il loro cambio (quanta valuta estera si ottiene con un’unità della tua valuta locale) e l’ora dell’ultimo download. Tocca una valuta perché il tastierino converta in quella. Tocca Modifica per eliminare valute, spostarle con le maniglie o cambiarne una: il codice, il nome o il cambio.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>La scheda Cambi elenca le tue valute estere con il loro cambio (quanta valuta estera si ottiene con un’unità della tua valuta locale) e l’ora dell’ultimo download. Tocca una valuta perché il tastierino converta in quella. Tocca Modifica per eliminare valute, spostarle con le maniglie o cambiarne il nome o il cambio.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ per oltre 190 valute del mondo</translation>
     <message>
         <source>Search</source>
         <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Inserisci una valuta</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>Inserisci %@</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

@@ -158,8 +158,8 @@ for 190+ world currencies</source>
         <translation>外貨</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>「レート」タブには、登録した外貨がレート（自国通貨1単位で買える外貨の額）と最終ダウンロード時刻とともに表示されます。通貨をタップすると、キーパッドの換算先になります。「編集」をタップすると、通貨の削除、ハンドルでの並べ替え、通貨のコード・名前・レートの変更ができます。</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>「レート」タブには、登録した外貨がレート（自国通貨1単位で買える外貨の額）と最終ダウンロード時刻とともに表示されます。通貨をタップすると、キーパッドの換算先になります。「編集」をタップすると、通貨の削除、ハンドルでの並べ替え、通貨の名前・レートの変更ができます。</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ for 190+ world currencies</source>
     <message>
         <source>Search</source>
         <translation>検索</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>通貨を入力</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>%@ を入力</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

@@ -158,8 +158,8 @@ voor meer dan 190 valuta’s</translation>
         <translation>Vreemde valuta</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>Het tabblad Koersen toont je vreemde valuta met hun koers (hoeveel vreemde valuta je krijgt voor één eenheid van je eigen valuta) en het tijdstip van de laatste download. Tik op een valuta om het toetsenblok daarnaar te laten omrekenen. Tik op Wijzig om valuta te verwijderen, ze aan hun grepen te verplaatsen of er een te wijzigen: de code, de naam of de koers.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>Het tabblad Koersen toont je vreemde valuta met hun koers (hoeveel vreemde valuta je krijgt voor één eenheid van je eigen valuta) en het tijdstip van de laatste download. Tik op een valuta om het toetsenblok daarnaar te laten omrekenen. Tik op Wijzig om valuta te verwijderen, ze aan hun grepen te verplaatsen of de naam of de koers van een valuta te wijzigen.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ voor meer dan 190 valuta’s</translation>
     <message>
         <source>Search</source>
         <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Valuta invoeren</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>%@ invoeren</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

@@ -158,8 +158,8 @@ ponad 190 walut świata</translation>
         <translation>Waluty obce</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>Karta Kursy pokazuje Twoje waluty obce z ich kursem (ile waluty obcej dostajesz za jednostkę waluty lokalnej) i godziną ostatniego pobrania. Stuknij walutę, aby klawiatura przeliczała na nią. Stuknij Edytuj, aby usuwać waluty, przesuwać je za uchwyty lub zmienić jedną z nich: jej kod, nazwę lub kurs.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>Karta Kursy pokazuje Twoje waluty obce z ich kursem (ile waluty obcej dostajesz za jednostkę waluty lokalnej) i godziną ostatniego pobrania. Stuknij walutę, aby klawiatura przeliczała na nią. Stuknij Edytuj, aby usuwać waluty, przesuwać je za uchwyty lub zmienić nazwę albo kurs jednej z nich.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ ponad 190 walut świata</translation>
     <message>
         <source>Search</source>
         <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Wpisz walutę</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>Wpisz %@</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

@@ -158,8 +158,8 @@ para mais de 190 moedas do mundo</translation>
         <translation>Moedas estrangeiras</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>A aba Cotações lista suas moedas estrangeiras com a cotação (quanto da moeda estrangeira uma unidade da sua moeda local compra) e o horário do último download. Toque em uma moeda para que o teclado converta para ela. Toque em Editar para apagar moedas, movê-las pelas alças ou alterar uma delas: o código, o nome ou a cotação.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>A aba Cotações lista suas moedas estrangeiras com a cotação (quanto da moeda estrangeira uma unidade da sua moeda local compra) e o horário do último download. Toque em uma moeda para que o teclado converta para ela. Toque em Editar para apagar moedas, movê-las pelas alças ou alterar o nome ou a cotação de uma delas.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ para mais de 190 moedas do mundo</translation>
     <message>
         <source>Search</source>
         <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Digitar uma moeda</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>Digitar %@</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

@@ -158,8 +158,8 @@ for 190+ world currencies</source>
         <translation>Иностранные валюты</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>На вкладке «Курсы» перечислены ваши иностранные валюты с их курсом (сколько иностранной валюты можно получить за единицу местной) и временем последней загрузки. Нажмите на валюту, чтобы клавиатура пересчитывала в неё. Нажмите «Изменить», чтобы удалить валюты, перетащить их за маркеры или изменить одну из них: её код, название или курс.</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>На вкладке «Курсы» перечислены ваши иностранные валюты с их курсом (сколько иностранной валюты можно получить за единицу местной) и временем последней загрузки. Нажмите на валюту, чтобы клавиатура пересчитывала в неё. Нажмите «Изменить», чтобы удалить валюты, перетащить их за маркеры или изменить название или курс одной из них.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ for 190+ world currencies</source>
     <message>
         <source>Search</source>
         <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>Ввести валюту</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>Ввести %@</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

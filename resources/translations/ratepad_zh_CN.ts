@@ -158,8 +158,8 @@ for 190+ world currencies</source>
         <translation>外币</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change one: its code, its name or its rate.</source>
-        <translation>“汇率”标签页列出你的外币及其汇率（一单位本币可兑换多少外币）和上次下载的时间。轻点一种货币，键盘就会换算成该货币。轻点“编辑”可以删除货币、拖动手柄调整顺序，或修改某种货币的代码、名称或汇率。</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
+        <translation>“汇率”标签页列出你的外币及其汇率（一单位本币可兑换多少外币）和上次下载的时间。轻点一种货币，键盘就会换算成该货币。轻点“编辑”可以删除货币、拖动手柄调整顺序，或修改某种货币的名称或汇率。</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -264,6 +264,14 @@ for 190+ world currencies</source>
     <message>
         <source>Search</source>
         <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Type In a Currency</source>
+        <translation>输入货币</translation>
+    </message>
+    <message>
+        <source>Type In %@</source>
+        <translation>输入 %@</translation>
     </message>
     <message>
         <source>Exchange Rates</source>

@@ -28,8 +28,8 @@ const Paragraph kParagraphs[] = {
                        "The Rates tab lists your foreign currencies with their rate (how much of the "
                        "foreign currency one unit of your local currency buys) and the time of the last "
                        "download. Tap a currency to make it the one the keypad converts into. Tap Edit to "
-                       "delete currencies, to move them by their grips, or to change one: its code, its name "
-                       "or its rate.")},
+                       "delete currencies, to move them by their grips, or to change the name or the rate "
+                       "of one.")},
     {QT_TRANSLATE_NOOP("Localizable", "Adding currencies"),
      QT_TRANSLATE_NOOP(
          "Localizable",
@@ -80,7 +80,14 @@ void HelpViewController::loadView() {
     m_textView->setFont(Theme::systemFont(15));
     m_textView->document()->setDocumentMargin(12);
     m_textView->setHtml(helpText());
-    m_textView->setStyleSheet(QStringLiteral("QTextBrowser { background: white; border-radius: 10px; }"));
+    // A thin indicator as on the phone, kept clear of the panel's rounded corners, instead of a
+    // desktop scroll bar with arrow buttons cutting into the panel.
+    m_textView->setStyleSheet(QStringLiteral(
+        "QTextBrowser { background: white; border-radius: 10px; }"
+        "QScrollBar:vertical { width: 6px; background: transparent; margin: 12px 2px 12px 0; }"
+        "QScrollBar::handle:vertical { background: rgba(0, 0, 0, 80); border-radius: 2px; min-height: 24px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }"));
     layout->addWidget(m_textView);
     setView(std::move(view));
 }

@@ -6,6 +6,7 @@
 #include "TableView.h"
 #include "Theme.h"
 
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -24,6 +25,26 @@ TEST(HelpScreen, showsTheHelpTextOnTheGroupedBackgroundAsSoonAsLoaded) {
     EXPECT_EQ(help.textView(), nullptr);
     help.view();
     EXPECT_FALSE(help.textView()->toPlainText().isEmpty());
+    // Edit cannot change a listed currency's code, so the help does not say it can.
+    EXPECT_FALSE(help.textView()->toPlainText().contains("its code, its name"));
+}
+
+TEST(HelpScreen, aThinScrollIndicatorStaysClearOfThePanelsRoundedCorners) {
+    HelpViewController help;
+    help.view()->resize(Theme::windowSize);
+    help.view()->show();
+    QScrollBar* bar = help.textView()->verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help.view()));
+    ASSERT_TRUE(bar->isVisible()) << "the text is taller than the panel";
+    const QRect inPanel(bar->mapTo(help.textView(), QPoint()), bar->size());
+    const QImage shown = bar->grab().toImage();
+    int topOfHandle = shown.height();
+    for (int y = 0; y < shown.height() && topOfHandle == shown.height(); ++y) {
+        if (shown.pixelColor(shown.width() / 2, y) != shown.pixelColor(shown.width() / 2, shown.height() - 1))
+            topOfHandle = y;
+    }
+    EXPECT_LE(bar->width(), 8) << "a thin indicator, not a desktop bar with arrows";
+    EXPECT_GE(inPanel.top() + topOfHandle, 10) << "the handle begins below the rounded corner";
 }
 
 namespace {
