@@ -14,6 +14,7 @@
 #include "HttpFixture.h"
 #include "KeypadButton.h"
 #include "Label.h"
+#include "LocaleRun.h"
 #include "NavigationBar.h"
 #include "NavigationController.h"
 #include "NavigationItem.h"
@@ -585,6 +586,72 @@ TEST_F(UserJourney, aNewUserSetsUpTheListAndSettingsAndFindsThemAgainAtTheNextLa
     EXPECT_EQ(rowCode(table, 0), leftCodes.first());
     EXPECT_TRUE(manager().activeConnections().isEmpty()) << "automatic updates are off";
     snap(QStringLiteral("relaunched-currencies"));
+}
+
+// A German user's keyboard: codes typed in lower case, rates with the "." key. The local currency
+// through Setup's Overwrite and More, a currency the catalogue lacks through a search that finds
+// nothing, and that code typed again.
+TEST_F(UserJourney, inGermanCodesInLowerCaseAndRatesWithAPointAreTakenAsMeant) {
+    if (runsElsewhereUnder("de_DE.UTF-8"))
+        return;
+    ASSERT_NO_FATAL_FAILURE(launch());
+
+    auto* setup = openTab<SetupViewController>(SetupTab);
+    ASSERT_TRUE(setup);
+    ASSERT_TRUE(tapRow(setup->tableView(), IndexPath(SetupViewController::LocalCurrencySection, 0)));
+    ActionSheet* sheet = shownSheet();
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(tap(sheet->buttonAtIndex(SetupViewController::OverwriteButtonIndex)));
+    SelectionViewController* picker = shownPicker();
+    ASSERT_TRUE(picker);
+    ASSERT_TRUE(tap(picker->view()->findChild<NavigationBar*>()->rightButton())); // More
+    ASSERT_TRUE(pickerGone());
+    EditViewController* editor = nullptr;
+    ASSERT_TRUE(eventually([&] {
+        editor = qobject_cast<EditViewController*>(topOfTab(SetupTab));
+        return appeared(editor) && editor->codeField()->hasFocus();
+    }));
+    QTest::keyClicks(editor->codeField(), "gbp");
+    QTest::keyClick(editor->codeField(), Qt::Key_Return);
+    ASSERT_TRUE(eventually([&] { return appeared(setup); }));
+    EXPECT_EQ(manager().localCurrency()->currencyCode(), "GBP");
+    EXPECT_EQ(manager().localCurrency()->label(), "British Pound");
+    EXPECT_GE(codes().size(), 2) << "the list is rebuilt for GBP, not wiped";
+
+    list = openTab<CurrencyViewController>(CurrenciesTab);
+    ASSERT_TRUE(list);
+    table = list->tableView();
+    for (const char* rate : {"1.5", ""}) {
+        ASSERT_TRUE(tapRow(table, IndexPath(CurrencyViewController::AddSection, 0)));
+        picker = shownPicker();
+        ASSERT_TRUE(picker);
+        QTest::keyClicks(picker->searchField(), "zzz"); // the search has the focus
+        snap(QStringLiteral("picker-no-match"));
+        QTest::keyClick(picker->searchField(), Qt::Key_Return);
+        ASSERT_TRUE(pickerGone());
+        ASSERT_TRUE(eventually([&] {
+            editor = qobject_cast<EditViewController*>(topOfTab(CurrenciesTab));
+            return appeared(editor) && editor->codeField()->hasFocus();
+        }));
+        EXPECT_EQ(editor->codeField()->text(), "ZZZ");
+        if (*rate) {
+            ASSERT_TRUE(tap(editor->nameField()));
+            QTest::keyClicks(editor->nameField(), "Zed");
+            ASSERT_TRUE(tap(editor->rateField()));
+            QTest::keyClicks(editor->rateField(), rate);
+            EXPECT_EQ(editor->rateField()->text(), "1,5");
+            snap(QStringLiteral("editor-de-DE"));
+        }
+        ASSERT_TRUE(tap(navigationOfTab(CurrenciesTab)->navigationBar()->rightButton())); // Save
+        ASSERT_TRUE(eventually([&] { return appeared(list); }));
+        EXPECT_EQ(codes().count("ZZZ"), 1);
+        EXPECT_EQ(codes().first(), "ZZZ");
+        EXPECT_EQ(manager().foreignCurrency()->label(), "Zed");
+        ASSERT_TRUE(manager().foreignCurrency()->rate());
+        EXPECT_EQ(*manager().foreignCurrency()->rate(), Decimal::fromString("1.5"));
+        EXPECT_EQ(rowCode(table, 0), "ZZZ");
+    }
+    snap(QStringLiteral("currencies-de-DE"));
 }
 
 } // namespace
