@@ -105,11 +105,14 @@ void ZkSolicitReviewController::update() {
     if (m_savesDefaults) {
         m_defaults.setObject(kZkSolicitReviewFirstLaunchDateKey, m_firstLaunchDate);
         m_defaults.setInteger(kZkSolicitReviewNumberOfLaunchesKey, static_cast<qint64>(m_numberOfLaunches));
-        m_defaults.synchronize();
     }
 }
 
 void ZkSolicitReviewController::showAlertIfNeeded() {
+    // The launch's count reaches the disk now, not while the window waits for its first frame:
+    // writing the file safely (synced, renamed) takes milliseconds, more on a busy disk.
+    if (m_savesDefaults)
+        m_defaults.synchronize();
     if (m_didSolicitAlready)
         return;
     if (m_numberOfLaunches < kLaunchThreshold || !m_firstLaunchDate.isValid()) {

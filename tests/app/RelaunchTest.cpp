@@ -15,9 +15,17 @@ TEST(Relaunch, aDelegateMadeAfterTheFirstIsGoneCountsItsLaunchInItsOwnStore) {
         first.applicationDidFinishLaunching();
         EXPECT_EQ(first.userDefaults().integerForKey(kZkSolicitReviewNumberOfLaunchesKey), 1);
     }
-    AppDelegate second(options);
-    second.applicationDidFinishLaunching();
-    EXPECT_EQ(second.userDefaults().integerForKey(kZkSolicitReviewNumberOfLaunchesKey), 2);
-    const QVariantMap stored = PropertyList::readFile(config.preferencesPath()).value.toMap();
-    EXPECT_EQ(stored.value(kZkSolicitReviewNumberOfLaunchesKey).toInt(), 2);
+    const auto storedCount = [&] {
+        return PropertyList::readFile(config.preferencesPath())
+            .value.toMap()
+            .value(kZkSolicitReviewNumberOfLaunchesKey);
+    };
+    {
+        AppDelegate second(options);
+        second.applicationDidFinishLaunching();
+        EXPECT_EQ(second.userDefaults().integerForKey(kZkSolicitReviewNumberOfLaunchesKey), 2);
+        // A synced write of the file would hold up the first frame: the count goes to disk later.
+        EXPECT_EQ(storedCount().toInt(), 1);
+    }
+    EXPECT_EQ(storedCount().toInt(), 2);
 }
