@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -49,6 +50,12 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
         bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleDisplayName")).toString());
     connect(m_currencyManager.get(), &CurrencyManager::networkActivityIndicatorVisibleChanged, m_window.get(),
             &AppWindow::setNetworkActivityIndicatorVisible);
+    // Fresh rates once the network is back. Finding the system's network backend talks to D-Bus,
+    // so it waits until the window is up.
+    connect(m_events.get(), &ApplicationEvents::didFinishLaunching, m_currencyManager.get(), [this] {
+        QTimer::singleShot(0, m_currencyManager.get(),
+                           [this] { m_currencyManager->followNetworkInformation(); });
+    });
     // A desktop has no memory warnings; leaving the window is the moment to make sure all is saved.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)

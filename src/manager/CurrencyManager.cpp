@@ -15,6 +15,13 @@ const QString kExchangeRatesResource = QStringLiteral("ExchangeRates");
 CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
     : QObject(parent), m_environment(std::move(environment)),
       m_preferences(std::make_unique<CurrencyPreferences>(m_environment.defaults)) {
+    // Any change of the list's order or contents makes the index of records by code stale.
+    connect(this, &CurrencyManager::foreignCurrenciesChanged, this,
+            &CurrencyManager::invalidateRecordsByCode);
+    connect(this, &CurrencyManager::foreignCurrencyInserted, this, &CurrencyManager::invalidateRecordsByCode);
+    connect(this, &CurrencyManager::foreignCurrencyRemoved, this, &CurrencyManager::invalidateRecordsByCode);
+    connect(this, &CurrencyManager::foreignCurrencyMoved, this, &CurrencyManager::invalidateRecordsByCode);
+
     const QVariantMap catalogue = m_environment.bundle.dictionaryForResource(kCurrenciesResource);
     for (auto it = catalogue.begin(); it != catalogue.end(); ++it)
         if (it.value().typeId() == QMetaType::QString)
@@ -285,25 +292,73 @@ void CurrencyManager::update() {
 }
 
 void CurrencyManager::forceUpdate() {
+    auto forced = std::make_shared<ForcedUpdate>();
+    forced->pending = 1; // this loop, so that nothing reports before every lookup is queued
     const ForeignCurrency::List currencies = m_foreignCurrencies;
     for (const auto& currency : currencies)
-        updateCurrency(currency);
+        enqueueLookup(currency, forced);
+    lookupDidEnd(forced, LookupEnd::Dropped);
 }
 
 void CurrencyManager::updateCurrency(const std::shared_ptr<ForeignCurrency>& currency) {
+    enqueueLookup(currency, nullptr);
+}
+
+void CurrencyManager::enqueueLookup(const std::shared_ptr<ForeignCurrency>& currency,
+                                    const std::shared_ptr<ForcedUpdate>& forced) {
     if (!currency)
         return;
     const QString localCode = m_localCurrency->currencyCode();
     const QString code = currency->currencyCode();
     if (!m_knownCurrencies.contains(localCode) || !m_knownCurrencies.contains(code))
         return;
-    auto lookup = CurrencyConvertor::create(localCode, code, m_environment.rateService, m_network);
-    if (!lookup)
+    // The same pair still waiting brings this rate too (its result goes to every record of the
+    // code); only a forced update, which counts its own lookups, asks again.
+    const QString pair = localCode + u' ' + code;
+    if (!forced && m_queuedPairs.value(pair) > 0)
         return;
-    CurrencyConvertor* raw = lookup.get();
-    connect(raw, &CurrencyConvertor::rateChanged, this, [this, raw] { currencyConvertorDidFinish(raw); });
-    m_activeConnections.append(std::move(lookup));
-    setNetworkActivityIndicatorVisible(!m_activeConnections.isEmpty());
+    if (forced)
+        ++forced->pending;
+    ++m_queuedPairs[pair];
+    m_queuedLookups.push_back({localCode, code, forced});
+    startQueuedLookups();
+}
+
+void CurrencyManager::startQueuedLookups() {
+    while (m_activeConnections.size() < kMaxLookupsInFlight && !m_queuedLookups.empty()) {
+        const QueuedLookup next = std::move(m_queuedLookups.front());
+        m_queuedLookups.pop_front();
+        const QString pair = next.from + u' ' + next.to;
+        if (--m_queuedPairs[pair] <= 0)
+            m_queuedPairs.remove(pair);
+        // The result for a former local currency would be discarded: no need to ask.
+        if (next.from != m_localCurrency->currencyCode()) {
+            lookupDidEnd(next.forced, LookupEnd::Dropped);
+            continue;
+        }
+        auto lookup = CurrencyConvertor::create(next.from, next.to, m_environment.rateService, m_network);
+        if (!lookup) {
+            lookupDidEnd(next.forced, LookupEnd::Failure);
+            continue;
+        }
+        CurrencyConvertor* raw = lookup.get();
+        connect(raw, &CurrencyConvertor::rateChanged, this, [this, raw] { currencyConvertorDidFinish(raw); });
+        m_activeConnections.append(std::move(lookup));
+        if (next.forced)
+            m_forcedLookups.insert(raw, next.forced);
+    }
+    setNetworkActivityIndicatorVisible(!m_activeConnections.isEmpty() || !m_queuedLookups.empty());
+}
+
+void CurrencyManager::lookupDidEnd(const std::shared_ptr<ForcedUpdate>& forced, LookupEnd end) {
+    if (!forced)
+        return;
+    if (end == LookupEnd::Rate)
+        ++forced->succeeded;
+    else if (end == LookupEnd::Failure)
+        ++forced->failed;
+    if (--forced->pending == 0 && forced->succeeded + forced->failed > 0)
+        emit forcedUpdateFinished(forced->succeeded, forced->failed);
 }
 
 void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
@@ -312,11 +367,10 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
     const Decimal rate = lookup->rate().value_or(Decimal(0));
     qInfo().noquote() << QStringLiteral("1 %1 = %2 %3").arg(from, to, rate.toString());
 
-    if (rate.toDouble() > 0 && from == m_localCurrency->currencyCode()) {
-        const ForeignCurrency::List currencies = m_foreignCurrencies;
+    const bool succeeded = rate.toDouble() > 0;
+    if (succeeded && from == m_localCurrency->currencyCode()) {
+        const ForeignCurrency::List currencies = recordsWithCode(to);
         for (const auto& currency : currencies) {
-            if (currency->currencyCode() != to)
-                continue;
             currency->setRate(rate);
             currency->setLastUpdate(m_environment.clock());
             emit foreignCurrencyDataChanged(currency);
@@ -325,12 +379,48 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
     }
 
     disconnect(lookup, nullptr, this, nullptr);
-    // The lookup is deleted later on the event loop, after its own callback has returned.
+    // The lookup is deleted later on the event loop, after its own callback has returned. At most
+    // kMaxLookupsInFlight are in the list, so finding it costs nothing however long the queue is.
     m_activeConnections.removeIf([lookup](const auto& active) { return active.get() == lookup; });
-    setNetworkActivityIndicatorVisible(!m_activeConnections.isEmpty());
+    const std::shared_ptr<ForcedUpdate> forced = m_forcedLookups.take(lookup);
+    startQueuedLookups();
     // Only an answer counts: failures while offline must not postpone the next full update.
-    if (rate.toDouble() > 0)
+    if (succeeded)
         setLastUpdate(m_environment.clock());
+    lookupDidEnd(forced, succeeded ? LookupEnd::Rate : LookupEnd::Failure);
+}
+
+ForeignCurrency::List CurrencyManager::recordsWithCode(const QString& code) {
+    if (!m_recordsByCodeValid) {
+        m_recordsByCode.clear();
+        for (const auto& currency : std::as_const(m_foreignCurrencies))
+            m_recordsByCode[currency->currencyCode()].append(currency);
+        m_recordsByCodeValid = true;
+    }
+    return m_recordsByCode.value(code);
+}
+
+void CurrencyManager::invalidateRecordsByCode() {
+    m_recordsByCodeValid = false;
+}
+
+void CurrencyManager::networkReachabilityChanged(QNetworkInformation::Reachability reachability) {
+    using Reachability = QNetworkInformation::Reachability;
+    const bool cameBack = reachability == Reachability::Online && m_reachability != Reachability::Online &&
+                          m_reachability != Reachability::Unknown;
+    m_reachability = reachability;
+    if (cameBack)
+        update();
+}
+
+bool CurrencyManager::followNetworkInformation() {
+    if (!QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
+        return false;
+    QNetworkInformation* information = QNetworkInformation::instance();
+    m_reachability = information->reachability();
+    connect(information, &QNetworkInformation::reachabilityChanged, this,
+            &CurrencyManager::networkReachabilityChanged, Qt::UniqueConnection);
+    return true;
 }
 
 void CurrencyManager::setNetworkActivityIndicatorVisible(bool visible) {
@@ -340,6 +430,8 @@ void CurrencyManager::setNetworkActivityIndicatorVisible(bool visible) {
 
 void CurrencyManager::watchForChanges(Currency& record) {
     connect(&record, &Currency::currencyCodeChanged, this, &CurrencyManager::scheduleSave,
+            Qt::UniqueConnection);
+    connect(&record, &Currency::currencyCodeChanged, this, &CurrencyManager::invalidateRecordsByCode,
             Qt::UniqueConnection);
     connect(&record, &Currency::labelChanged, this, &CurrencyManager::scheduleSave, Qt::UniqueConnection);
     if (auto* foreign = qobject_cast<ForeignCurrency*>(&record)) {

@@ -7,10 +7,13 @@
 #include "RateService.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QMap>
 #include <QNetworkAccessManager>
+#include <QNetworkInformation>
 #include <QObject>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -34,6 +37,9 @@ public:
     // Edits reach the disk at most this long after the first unsaved change, so a crash or a kill
     // loses little.
     static constexpr int kSaveDelayMs = 2000;
+    // Lookups beyond this many wait in a queue: Qt opens six connections to one server anyway, and a
+    // long list must not flood the event loop or the server.
+    static constexpr int kMaxLookupsInFlight = 6;
 
     // What the manager works with; tests give it their own store, resources and clock.
     struct Environment {
@@ -89,14 +95,25 @@ public:
     // The automatic update: with automatic updates on, every rate once they are 6 hours old, otherwise
     // only the missing ones and again when the 6 hours are over.
     void update();
-    // Every rate of the list, whatever the switch and the time.
+    // Every rate of the list, whatever the switch and the time; forcedUpdateFinished tells how it went.
     void forceUpdate();
-    // Starts one rate lookup from the local currency to `currency`, when both are in the catalogue.
+    // Starts one rate lookup from the local currency to `currency`, when both are in the catalogue:
+    // at once, or when one of those in flight has finished.
     void updateCurrency(const std::shared_ptr<ForeignCurrency>& currency);
 
+    // The lookups in flight, in the order they started; at most kMaxLookupsInFlight.
     const QList<std::shared_ptr<CurrencyConvertor>>& activeConnections() const { return m_activeConnections; }
-    // On exactly while lookups are in flight.
+    // Lookups waiting for one in flight to finish.
+    qsizetype queuedLookupCount() const { return qsizetype(m_queuedLookups.size()); }
+    // On exactly while lookups are in flight or waiting.
     bool networkActivityIndicatorVisible() const { return m_networkActivityIndicatorVisible; }
+
+    // What the system says of the network: when it comes back online, rates are brought up to date
+    // (through update, so only with automatic updates on).
+    void networkReachabilityChanged(QNetworkInformation::Reachability reachability);
+    // Follows the system's network information where a backend exists; without one nothing changes.
+    // Returns whether one was found.
+    bool followNetworkInformation();
 
     // Starting rates: value(code) / value(local code) from the shipped table, 10 decimals, halves up.
     static RoundingBehavior rateRounding() { return RoundingBehavior::plain(10); }
@@ -121,11 +138,31 @@ signals:
     void automaticUpdatesEnabledChanged();
     void lastUpdateChanged();
     void networkActivityIndicatorVisibleChanged(bool visible);
+    // Every lookup that a forceUpdate started has finished; `succeeded` of them brought a rate.
+    void forcedUpdateFinished(qsizetype succeeded, qsizetype failed);
 
 private:
+    struct ForcedUpdate {
+        qsizetype pending = 0;
+        qsizetype succeeded = 0;
+        qsizetype failed = 0;
+    };
+    enum class LookupEnd { Rate, Failure, Dropped };
+    struct QueuedLookup {
+        QString from;
+        QString to;
+        std::shared_ptr<ForcedUpdate> forced;
+    };
+
     void completeInsertion(const std::shared_ptr<ForeignCurrency>& currency, qsizetype index);
     void localCurrencyDidChange(const std::shared_ptr<LocalCurrency>& previous);
+    void enqueueLookup(const std::shared_ptr<ForeignCurrency>& currency,
+                       const std::shared_ptr<ForcedUpdate>& forced);
+    void startQueuedLookups();
+    void lookupDidEnd(const std::shared_ptr<ForcedUpdate>& forced, LookupEnd end);
     void currencyConvertorDidFinish(CurrencyConvertor* lookup);
+    ForeignCurrency::List recordsWithCode(const QString& code);
+    void invalidateRecordsByCode();
     void setNetworkActivityIndicatorVisible(bool visible);
     void watchForChanges(Currency& record);
     void scheduleSave();
@@ -141,6 +178,14 @@ private:
     QDateTime m_lastUpdate;
     QNetworkAccessManager m_network;
     QList<std::shared_ptr<CurrencyConvertor>> m_activeConnections;
+    QHash<const CurrencyConvertor*, std::shared_ptr<ForcedUpdate>> m_forcedLookups;
+    std::deque<QueuedLookup> m_queuedLookups;
+    QHash<QString, int> m_queuedPairs; // "FROM TO" -> how many of the queue ask for it
+    // The records of each code in list order, so that a finished lookup finds its records without
+    // walking a long list; rebuilt after any change of the list or of a code.
+    QHash<QString, ForeignCurrency::List> m_recordsByCode;
+    bool m_recordsByCodeValid = false;
+    QNetworkInformation::Reachability m_reachability = QNetworkInformation::Reachability::Unknown;
     bool m_networkActivityIndicatorVisible = false;
     QTimer m_saveTimer;
     bool m_savesChanges = false;

@@ -63,6 +63,13 @@ CurrencyViewController::CurrencyViewController(CurrencyManager& manager,
         connect(m_model, signal, this, &CurrencyViewController::rowsRearranged);
     connect(m_model, &QAbstractItemModel::rowsMoved, this, &CurrencyViewController::rowsRearranged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &CurrencyViewController::rowsRearranged);
+    // A server whose host resolves but which answers no lookup is as unreachable as one that does
+    // not resolve: the user asked for rates and should hear why none came.
+    connect(&m_manager, &CurrencyManager::forcedUpdateFinished, this,
+            [this](qsizetype succeeded, qsizetype failed) {
+                if (succeeded == 0 && failed > 0)
+                    showServerNotReachable();
+            });
 }
 
 CurrencyViewController::~CurrencyViewController() {
@@ -351,6 +358,10 @@ void CurrencyViewController::refresh() {
         m_manager.forceUpdate();
         return;
     }
+    showServerNotReachable();
+}
+
+void CurrencyViewController::showServerNotReachable() {
     // Piece by piece, so that a translation replaces each piece on its own.
     QString message;
     if (m_isNetworkAvailable && m_isNetworkAvailable()) {

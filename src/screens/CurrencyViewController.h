@@ -87,6 +87,8 @@ protected:
     void viewDidLoad() override;
 
 private:
+    // The refresh alert, its message chosen by whether the Internet at large is reachable.
+    void showServerNotReachable();
     void reloadData();
     std::unique_ptr<TableViewCell> makeCurrencyCell() const;
     void fillCurrencyCell(TableViewCell* cell, int row) const;

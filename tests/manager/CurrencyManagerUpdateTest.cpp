@@ -161,3 +161,71 @@ TEST_F(CurrencyManagerUpdate, changesReachTheDiskSoonAfterTheFirstOneWhateverFol
     ASSERT_EQ(stored.size(), 2);
     EXPECT_GT(stored[1].toMap().value("exchangeRate").toDouble(), 1.0);
 }
+
+TEST_F(CurrencyManagerUpdate, aLongListIsLookedUpThroughABoundedQueueInListOrder) {
+    QVariantMap catalogue{{"USD", "US Dollar"}};
+    QVariantList stored;
+    QStringList firstStarted;
+    for (int i = 0; i < 40; ++i) {
+        const QString code = QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
+        catalogue.insert(code, code);
+        stored.append(QVariantMap{{"currencyCode", code}});
+        rates.insert(code.toUtf8(), QByteArray::number(i + 1));
+        if (i < CurrencyManager::kMaxLookupsInFlight)
+            firstStarted << code;
+    }
+    rates.remove("C07");
+    writeResource("Currencies", catalogue);
+    defaultsPlist["foreignCurrenciesStandard"] = stored;
+    CurrencyManager& m = startWithRates(false, 0);
+    qsizetype most = 0;
+    QList<std::pair<qsizetype, qsizetype>> finished;
+    QObject::connect(&m, &CurrencyManager::networkActivityIndicatorVisibleChanged,
+                     [&] { most = std::max(most, m.activeConnections().size()); });
+    QObject::connect(&m, &CurrencyManager::forcedUpdateFinished, [&](qsizetype succeeded, qsizetype failed) {
+        finished.append({succeeded, failed});
+    });
+
+    m.forceUpdate();
+    QStringList started;
+    for (const auto& lookup : m.activeConnections())
+        started << lookup->toCurrency();
+    EXPECT_EQ(started, firstStarted);
+    EXPECT_EQ(m.queuedLookupCount(), 40 - CurrencyManager::kMaxLookupsInFlight);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(m.queuedLookupCount(), 0);
+    EXPECT_EQ(most, CurrencyManager::kMaxLookupsInFlight);
+    EXPECT_FALSE(m.networkActivityIndicatorVisible());
+    EXPECT_EQ(server.targets().size(), 40);
+    EXPECT_EQ(rateText(m.foreignCurrencies()[39]), "40");
+    EXPECT_EQ(rateText(m.foreignCurrencies()[7]), "none");
+    EXPECT_EQ(finished, (QList<std::pair<qsizetype, qsizetype>>{{39, 1}}));
+}
+
+TEST_F(CurrencyManagerUpdate, ratesComeOnceTheNetworkIsBackAfterAnOfflineStart) {
+    using Reachability = QNetworkInformation::Reachability;
+    const auto online = rates;
+    rates.clear(); // no answers: as good as offline
+    CurrencyManager& m = startWithRates(true, 1e9);
+    const QDateTime stale = m.lastUpdate();
+    m.networkReachabilityChanged(Reachability::Disconnected);
+    m.update();
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(m.lastUpdate(), stale);
+
+    rates = online;
+    m.networkReachabilityChanged(Reachability::Site); // a network, but not the Internet yet
+    EXPECT_TRUE(m.activeConnections().isEmpty());
+    m.networkReachabilityChanged(Reachability::Online);
+    EXPECT_EQ(m.activeConnections().size(), 3) << "the rates are stale: every one is looked up";
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(rateText(m.foreignCurrencies()[0]), "0.92");
+    m.networkReachabilityChanged(Reachability::Online); // still online: nothing came back
+    EXPECT_TRUE(m.activeConnections().isEmpty());
+
+    m.setAutomaticUpdatesEnabled(false);
+    m.setLastUpdate(stale);
+    m.networkReachabilityChanged(Reachability::Disconnected);
+    m.networkReachabilityChanged(Reachability::Online);
+    EXPECT_TRUE(m.activeConnections().isEmpty()) << "automatic updates are off";
+}

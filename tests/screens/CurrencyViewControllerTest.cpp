@@ -431,31 +431,37 @@ TEST_F(CurrencyViewControllerTest, tappingARowWhileEditingOpensItsEditorAndTheLi
 }
 
 TEST_F(CurrencyViewControllerTest, refreshWithTheServerUnreachableExplainsWhyInOneOfTwoMessages) {
-    for (const bool internet : {true, false}) {
-        SCOPED_TRACE(internet ? "Internet reachable" : "no Internet");
-        internetReachable = internet;
-        showList(QStringLiteral("nonexistent.invalid"));
+    // A host that does not resolve, and one that does but whose server answers no lookup.
+    for (const bool resolves : {false, true}) {
+        for (const bool internet : {true, false}) {
+            SCOPED_TRACE(std::string(resolves ? "every lookup fails, " : "no such host, ") +
+                         (internet ? "Internet reachable" : "no Internet"));
+            internetReachable = internet;
+            rates.clear();
+            showList(resolves ? server.hostAndPort() : QStringLiteral("nonexistent.invalid"));
 
-        clickBarButton(false); // Refresh
+            clickBarButton(false); // Refresh
 
-        AlertView* alert = shownAlert();
-        ASSERT_TRUE(alert);
-        EXPECT_EQ(alert->title(), "Server not reachable");
-        EXPECT_EQ(alert->message(), internet
-                                        ? "Exchange rate update relies on an Internet server.\n"
-                                          "That server cannot currently be reached. Please try again later."
-                                        : "Exchange rate update requires an Internet connection.\n"
-                                          "Please check the connection and try again.");
-        ASSERT_EQ(alert->numberOfButtons(), 1);
-        EXPECT_EQ(alert->buttonTitleAtIndex(0), "OK");
-        EXPECT_EQ(alert->cancelButtonIndex(), 0);
-        EXPECT_TRUE(manager->activeConnections().isEmpty());
-        EXPECT_TRUE(server.targets().isEmpty());
+            ASSERT_TRUE(waitUntil([&] { return shownAlert() != nullptr; }));
+            AlertView* alert = shownAlert();
+            EXPECT_EQ(alert->title(), "Server not reachable");
+            EXPECT_EQ(alert->message(),
+                      internet ? "Exchange rate update relies on an Internet server.\n"
+                                 "That server cannot currently be reached. Please try again later."
+                               : "Exchange rate update requires an Internet connection.\n"
+                                 "Please check the connection and try again.");
+            ASSERT_EQ(alert->numberOfButtons(), 1);
+            EXPECT_EQ(alert->buttonTitleAtIndex(0), "OK");
+            EXPECT_EQ(alert->cancelButtonIndex(), 0);
+            EXPECT_TRUE(manager->activeConnections().isEmpty());
+            EXPECT_EQ(server.targets().size(), resolves ? 3 : 0);
 
-        QPointer<AlertView> gone(alert);
-        QTest::mouseClick(alert->buttonAtIndex(0), Qt::LeftButton);
-        EXPECT_TRUE(waitUntil([&] { return gone.isNull(); }));
-        TearDown();
+            QPointer<AlertView> gone(alert);
+            QTest::mouseClick(alert->buttonAtIndex(0), Qt::LeftButton);
+            EXPECT_TRUE(waitUntil([&] { return gone.isNull(); }));
+            TearDown();
+            server.clearTargets();
+        }
     }
 }
 
@@ -473,6 +479,7 @@ TEST_F(CurrencyViewControllerTest, refreshWithTheServerReachableDownloadsEveryRa
     EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), "155.25000");
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag),
               shortUpdateDateFormatter().stringFromDate(now));
+    EXPECT_FALSE(shownAlert());
 }
 
 TEST_F(CurrencyViewControllerTest, aRateArrivalRepaintsItsRowAndLeavesWhatTheUserHoldsAlone) {

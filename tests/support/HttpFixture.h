@@ -19,6 +19,7 @@ public:
 
     QString hostAndPort() const;
     QList<QByteArray> targets() const { return m_targets; }
+    void clearTargets() { m_targets.clear(); }
 
     static QByteArray response(int status, const QByteArray& body, const QByteArray& extraHeaders = {});
     static QByteArray doubleReply(const QByteArray& number, const QByteArray& namespaceHost = "rates.test");
