@@ -85,7 +85,13 @@ Label* makeAmountField(QWidget* parent, const char* objectName, const QColor& co
 
 ConverterViewController::ConverterViewController(CurrencyManager& manager, QObject* parent)
     : ViewController(parent), m_manager(manager), m_entry(new DecimalEntry(this)),
-      m_keyClick(new KeyClick(this)) {}
+      m_keyClick(new KeyClick(this)) {
+    connect(m_entry, &DecimalEntry::currentValueChanged, this, &ConverterViewController::redrawAmounts);
+    connect(m_entry, &DecimalEntry::multiplierChanged, this, &ConverterViewController::redrawAmounts);
+    connect(m_entry, &DecimalEntry::decimalPositionChanged, this, &ConverterViewController::updateDecimalKey);
+    connect(&m_manager, &CurrencyManager::foreignCurrencyChanged, this,
+            &ConverterViewController::followForeignCurrency);
+}
 
 // Every observation is a connection to this object, so destruction ends them all.
 ConverterViewController::~ConverterViewController() = default;
@@ -168,22 +174,10 @@ void ConverterViewController::viewDidLoad() {
     m_rootView->setBackgroundPattern(Images::named(
         Bundle::mainBundle().pathForResource(QStringLiteral("background"), QStringLiteral("png"))));
 
-    // 4. This screen's own values.
-    if (!m_observesSelf) {
-        m_observesSelf = true;
-        connect(m_entry, &DecimalEntry::currentValueChanged, this, &ConverterViewController::redrawAmounts);
-        connect(m_entry, &DecimalEntry::multiplierChanged, this, &ConverterViewController::redrawAmounts);
-        connect(m_entry, &DecimalEntry::decimalPositionChanged, this,
-                &ConverterViewController::updateDecimalKey);
-    }
-
-    // 5. A fresh start: every amount field shows 0.
+    // 4. A fresh start: every amount field shows 0.
     m_entry->reset();
 
-    // 6. The current foreign currency, at once and on every later change.
-    if (!m_foreignCurrencyObservation)
-        m_foreignCurrencyObservation = connect(&m_manager, &CurrencyManager::foreignCurrencyChanged, this,
-                                               &ConverterViewController::followForeignCurrency);
+    // 5. The current foreign currency as it is now; later changes come through the connections.
     followForeignCurrency();
 
     // The sound is made ready a moment after the screen is up: not on the first key, which would lag,

@@ -81,9 +81,6 @@ private:
     KeyClick* m_keyClick;  // child
     std::shared_ptr<ForeignCurrency> m_foreignCurrency;
 
-    // Each observation is registered once for the screen's life, however often the view loads.
-    bool m_observesSelf = false;
-    QMetaObject::Connection m_foreignCurrencyObservation;
     QMetaObject::Connection m_rateObservation;
     QMetaObject::Connection m_lastUpdateObservation;
 

@@ -14,7 +14,6 @@
 #include "NavigationController.h"
 #include "NavigationItem.h"
 #include "Reachability.h"
-#include "Switch.h"
 #include "Theme.h"
 #include "Views.h"
 
@@ -380,11 +379,6 @@ void CurrencyViewController::showServerNotReachable() {
         localized(QT_TRANSLATE_NOOP("Localizable", "Server not reachable")), message);
     alert->setCancelButtonIndex(alert->addButtonWithTitle(localized(QT_TRANSLATE_NOOP("Localizable", "OK"))));
     AlertView::present(std::move(alert), view()->window());
-}
-
-void CurrencyViewController::updateSwitchFlipped(const Switch* sender) {
-    if (sender)
-        m_manager.setAutomaticUpdatesEnabled(sender->isOn());
 }
 
 void CurrencyViewController::didSelectCurrency(SelectionViewController* picker, const QString& code) {

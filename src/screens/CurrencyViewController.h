@@ -11,7 +11,6 @@
 
 class CurrencyManager;
 class ForeignCurrencyListModel;
-class Switch;
 
 // The list of the user's foreign currencies ("Rates"): one row each with a check mark on the
 // current one, code, name, rate and update date, and above them a row that adds a currency from the
@@ -50,7 +49,6 @@ public:
 
     // Tests the rate server, then downloads every rate, or explains in an alert why it cannot.
     void refresh();
-    void updateSwitchFlipped(const Switch* sender);
 
     void setEditing(bool editing, bool animated = false) override;
     void viewWillAppear(bool animated) override;

@@ -42,6 +42,27 @@ EditViewController::EditViewController(CurrencyManager& manager, QObject* parent
     connect(m_saveItem, &BarButtonItem::triggered, this, &EditViewController::save);
     navigationItem()->setRightBarButtonItem(m_saveItem);
     updateSaveButton();
+
+    // The editor follows its record: gone from the list, it closes without saving; the footer names
+    // the local currency of the moment.
+    connect(&m_manager, &CurrencyManager::foreignCurrencyRemoved, this,
+            &EditViewController::closeIfRecordLeft);
+    connect(&m_manager, &CurrencyManager::foreignCurrenciesChanged, this,
+            &EditViewController::closeIfRecordLeft);
+    connect(&m_manager, &CurrencyManager::localCurrencyChanged, this, [this] {
+        if (m_tableView)
+            m_tableView->reloadData();
+    });
+}
+
+void EditViewController::closeIfRecordLeft() {
+    const auto foreign = std::dynamic_pointer_cast<ForeignCurrency>(m_currency);
+    if (!foreign || m_manager.foreignCurrencies().contains(foreign))
+        return;
+    // Nothing is saved: the manager refuses edits of a record its list no longer holds.
+    NavigationController* navigation = navigationController();
+    if (navigation && navigation->topViewController() == this)
+        navigation->popViewControllerAnimated(appearance() == Appearance::Appeared);
 }
 
 EditViewController::~EditViewController() {
@@ -146,6 +167,9 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
     }
 
     std::unique_ptr<TableViewCell> cell = tableView->dequeueReusableCellWithIdentifier(kind->identifier);
+    // A field is filled from the currency once, when it is made: a later reload (the editor shown
+    // again after a tab switch, a new footer) keeps what the user has typed.
+    const bool made = !cell;
     if (!cell) {
         cell = std::make_unique<TableViewCell>(kind->identifier);
         cell->textLabel()->setText(localized(kind->title));
@@ -179,24 +203,28 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
         if (mode() == Mode::Local) {
             m_codeField->setEnabled(true);
             m_codeField->setPlaceholderText(kLocalCodePlaceholder);
-            m_codeField->setText(m_suggestedCode);
+            if (made)
+                m_codeField->setText(m_suggestedCode);
         } else {
             m_codeField->setEnabled(!m_currency);
             m_codeField->setPlaceholderText(kForeignCodePlaceholder);
-            m_codeField->setText(m_currency ? m_currency->currencyCode() : m_suggestedCode);
+            if (made)
+                m_codeField->setText(m_currency ? m_currency->currencyCode() : m_suggestedCode);
         }
         m_codeField->setDelegate(this);
         break;
     case NameRow:
         m_nameField->setPlaceholderText(kNamePlaceholder);
-        m_nameField->setText(m_currency ? m_currency->label() : QString());
+        if (made)
+            m_nameField->setText(m_currency ? m_currency->label() : QString());
         // Done in the name field saves too, like in the other two; its edits are never refused.
         m_nameField->setDelegate(this);
         break;
     case RateRow:
-        m_rateField->setText(foreign && foreign->rate()
-                                 ? longExchangeRateFormatter().stringFromDecimal(*foreign->rate())
-                                 : QString());
+        if (made)
+            m_rateField->setText(foreign && foreign->rate()
+                                     ? longExchangeRateFormatter().stringFromDecimal(*foreign->rate())
+                                     : QString());
         m_rateField->setDelegate(this);
         break;
     default:

@@ -53,7 +53,6 @@ public:
     TextField* codeField() const { return m_codeField; }
     TextField* nameField() const { return m_nameField; }
     TextField* rateField() const { return m_rateField; }
-    BarButtonItem* saveButtonItem() const { return m_saveItem; }
 
     void viewWillAppear(bool animated) override;
     void viewDidAppear(bool animated) override;
@@ -83,6 +82,7 @@ protected:
 
 private:
     void updateSaveButton();
+    void closeIfRecordLeft();
 
     CurrencyManager& m_manager;
     std::shared_ptr<Currency> m_currency;

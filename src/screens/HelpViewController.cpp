@@ -98,7 +98,3 @@ void HelpViewController::viewDidLoad() {
     view()->setPalette(palette);
     view()->setAutoFillBackground(true);
 }
-
-void HelpViewController::viewDidUnload() {
-    m_textView = nullptr;
-}

@@ -2,7 +2,6 @@
 
 #include "ViewController.h"
 
-class NavigationController;
 class QTextBrowser;
 
 // A fixed help text that explains Ratepad, on the grouped-table background.
@@ -14,11 +13,6 @@ public:
     explicit HelpViewController(QObject* parent = nullptr);
 
     QTextBrowser* textView() const { return m_textView; }
-    // The navigation controller the screen is shown in; not owned, not used by the screen itself.
-    NavigationController* subViewNavigationController() const { return m_subViewNavigationController; }
-    void setSubViewNavigationController(NavigationController* controller) {
-        m_subViewNavigationController = controller;
-    }
 
     // The help text as shown, in the current language.
     static QString helpText();
@@ -26,9 +20,7 @@ public:
 protected:
     void loadView() override;
     void viewDidLoad() override;
-    void viewDidUnload() override;
 
 private:
     QTextBrowser* m_textView = nullptr; // child of the view
-    NavigationController* m_subViewNavigationController = nullptr;
 };

@@ -65,10 +65,6 @@ void MoreViewController::loadView() {
     setView(std::move(table));
 }
 
-void MoreViewController::viewDidUnload() {
-    m_tableView = nullptr;
-}
-
 int MoreViewController::numberOfSections(TableView*) {
     return 2;
 }

@@ -44,7 +44,6 @@ public:
 
 protected:
     void loadView() override;
-    void viewDidUnload() override;
 
 private:
     UrlOpener m_openURL;

@@ -77,13 +77,6 @@ const QStringList& SelectionViewController::sectionIndex() {
     return letters;
 }
 
-void SelectionViewController::setIndexedCurrencies(const QMap<QString, QStringList>& indexedCurrencies) {
-    m_indexedCurrencies = indexedCurrencies;
-    rebuildMatches();
-    if (m_tableView)
-        m_tableView->reloadData();
-}
-
 void SelectionViewController::loadView() {
     auto root = std::make_unique<QWidget>();
     QPalette palette = root->palette();

@@ -58,7 +58,6 @@ public:
 
     // The catalogue's codes by first character, each list in ordinary string order.
     QMap<QString, QStringList> indexedCurrencies() const { return m_indexedCurrencies; }
-    void setIndexedCurrencies(const QMap<QString, QStringList>& indexedCurrencies);
 
     // An opaque value of the presenting screen, handed back untouched ("foreign", "master").
     QVariant context() const { return m_context; }

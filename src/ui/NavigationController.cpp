@@ -132,7 +132,6 @@ void NavigationController::pushViewController(std::unique_ptr<ViewController> co
     ViewController* outgoing = topViewController();
     setParentViewController(incoming, this);
     m_stack.push_back(std::move(controller));
-    emit viewControllersChanged();
     if (!isViewLoaded())
         return;
 
@@ -173,7 +172,6 @@ bool NavigationController::popViewControllerAnimated(bool animated) {
     m_stack.pop_back();
     ViewController* outgoing = m_popping.back().get();
     ViewController* incoming = topViewController();
-    emit viewControllersChanged();
 
     auto release = [this, outgoing] {
         for (auto it = m_popping.begin(); it != m_popping.end(); ++it) {

@@ -33,9 +33,6 @@ public:
     QList<ViewController*> viewControllers() const;
     NavigationBar* navigationBar(); // loads the view
 
-signals:
-    void viewControllersChanged();
-
 protected:
     void loadView() override;
     QList<ViewController*> childViewControllersForAppearance() const override;

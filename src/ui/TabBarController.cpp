@@ -59,7 +59,6 @@ void TabBarController::setViewControllers(std::vector<std::unique_ptr<ViewContro
         selected->beginAppearanceTransition(true, false);
         selected->endAppearanceTransition();
     }
-    emit selectedIndexChanged(m_selectedIndex);
 }
 
 void TabBarController::setSelectedIndex(int index) {
@@ -86,7 +85,6 @@ void TabBarController::setSelectedIndex(int index) {
     }
     if (m_tabBar)
         m_tabBar->setSelectedIndex(m_selectedIndex);
-    emit selectedIndexChanged(m_selectedIndex);
 }
 
 void TabBarController::setSelectedViewController(ViewController* controller) {

@@ -26,15 +26,12 @@ public:
     QList<ViewController*> viewControllers() const;
 
     int selectedIndex() const { return m_selectedIndex; } // -1 without controllers
-    // Ignores an index outside the tabs. selectedIndexChanged is emitted on every valid call.
+    // Ignores an index outside the tabs.
     void setSelectedIndex(int index);
     ViewController* selectedViewController() const;
     void setSelectedViewController(ViewController* controller);
 
     TabBar* tabBar(); // loads the view
-
-signals:
-    void selectedIndexChanged(int index);
 
 protected:
     void loadView() override;

@@ -267,6 +267,11 @@ QRect TableView::contentRectForRow(const IndexPath& source) const {
 
 // ---- Queries ----------------------------------------------------------------------------------------
 
+QString TableView::footerTitleInSection(int section) const {
+    return section >= 0 && std::size_t(section) < m_data.size() ? m_data[std::size_t(section)].footer
+                                                                : QString();
+}
+
 int TableView::numberOfSections() const {
     return int(m_data.size());
 }

@@ -55,6 +55,8 @@ public:
 
     int numberOfSections() const;
     int numberOfRowsInSection(int section) const;
+    // The footer as last loaded; empty for a section that does not exist.
+    QString footerTitleInSection(int section) const;
 
     // The cell shown for the row, or null when the row is not on screen.
     TableViewCell* cellForRowAtIndexPath(const IndexPath& indexPath) const;

@@ -50,21 +50,10 @@ void ViewController::loadView() {
 
 void ViewController::viewDidLoad() {}
 
-void ViewController::viewDidUnload() {}
-
-bool ViewController::unloadView() {
-    if (!m_view || m_view->isVisible())
-        return false;
-    delete m_view.data();
-    viewDidUnload();
-    return true;
-}
-
 void ViewController::setTitle(const QString& title) {
     m_title = title;
     m_navigationItem->setTitle(title);
     m_tabBarItem->setTitle(title);
-    emit titleChanged(title);
 }
 
 NavigationController* ViewController::navigationController() const {

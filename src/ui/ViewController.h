@@ -19,7 +19,7 @@ class TabBarItem;
 // presentation. Containers (NavigationController, TabBarController, AppWindow) call the appearance
 // hooks through beginAppearanceTransition/endAppearanceTransition.
 //
-// Ownership: the view belongs to the controller, which deletes it when it is unloaded or destroyed.
+// Ownership: the view belongs to the controller, which deletes it when it is destroyed.
 // While a container shows it, the view is also a child widget of the container's view, so it goes
 // away with the container's widgets too; the controller notices and loads it again when needed.
 // A container owns the child controllers it is given (pushed, set as tabs, presented) and deletes
@@ -34,12 +34,9 @@ public:
     explicit ViewController(QObject* parent = nullptr);
     ~ViewController() override;
 
-    // The root view: on first use (and the first use after an unload) loadView() then viewDidLoad().
+    // The root view: on first use loadView() then viewDidLoad().
     QWidget* view();
     bool isViewLoaded() const { return !m_view.isNull(); }
-    // Discards the view unless it is on screen, then calls viewDidUnload(); the next view() loads it
-    // again from scratch. Answers whether the view was discarded.
-    bool unloadView();
 
     QString title() const { return m_title; }
     // Also the title of the navigation item and of the tab bar item.
@@ -85,7 +82,6 @@ public:
     }
 
 signals:
-    void titleChanged(const QString& title);
     void editingChanged(bool editing);
 
 protected:
@@ -93,7 +89,6 @@ protected:
     // override makes its own and hands it to setView().
     virtual void loadView();
     virtual void viewDidLoad();
-    virtual void viewDidUnload();
     void setView(std::unique_ptr<QWidget> view);
 
     // The children that appear and disappear with this controller: a container's visible ones.

@@ -6,6 +6,7 @@
 #include "LocaleRun.h"
 #include "NavigationBar.h"
 #include "NavigationItem.h"
+#include "TabBarController.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ protected:
     }
 
     QString footer(EditViewController* editor) {
-        return editor->tableView()->dataSource()->titleForFooterInSection(editor->tableView(), 0);
+        return editor->tableView()->footerTitleInSection(0); // as shown
     }
 };
 
@@ -340,6 +341,76 @@ TEST_F(EditViewControllerTest, inACommaLocaleTheDecimalKeysTypeACommaInTheRateFi
 
     ASSERT_TRUE(editorClosed());
     EXPECT_EQ(rateText(manager->foreignCurrencies().first()), "2.25");
+}
+
+TEST_F(EditViewControllerTest, anOpenEditorFollowsItsRecordAndTheLocalCurrency) {
+    // A record deleted, or dropped by the rebuild for a new local currency, closes its editor unsaved.
+    const auto gbp = manager->foreignCurrencies().at(1);
+    EditViewController* editor = openEditor(gbp);
+    retype(editor->rateField(), "1.1");
+    manager->removeForeignCurrencyAtIndex(1);
+    ASSERT_TRUE(editorClosed());
+    EXPECT_EQ(rateText(gbp), "0.75");
+
+    const auto eur = manager->foreignCurrencies().at(0);
+    editor = openEditor(eur);
+    retype(editor->rateField(), "1.1");
+    manager->setLocalCurrency(LocalCurrency::create("GBP"));
+    ASSERT_TRUE(editorClosed());
+    EXPECT_EQ(rateText(eur), "0.9");
+    EXPECT_EQ(rateText(manager->foreignCurrencies().at(0)), "1.2");
+
+    // A new-currency editor stays open, keeps what was typed and names the new local currency.
+    editor = openEditor(nullptr);
+    QTest::keyClicks(editor->codeField(), "xyz");
+    manager->setLocalCurrency(LocalCurrency::create("EUR"));
+    EXPECT_EQ(footer(editor), "Value of 1 EUR in above currency");
+    EXPECT_EQ(navigation->viewControllers().size(), 2);
+    EXPECT_EQ(editor->codeField()->text(), "XYZ");
+}
+
+TEST_F(EditViewControllerTest, typingSurvivesATabSwitchInEveryMode) {
+    struct Case {
+        std::shared_ptr<Currency> currency;
+        QStringList typed; // code, name, rate; empty: left alone
+    };
+    const Case cases[] = {{manager->localCurrency(), {"CHF"}},
+                          {nullptr, {"XYZ", "My units", "2.5"}},
+                          {manager->foreignCurrencies().at(1), {"", "Sterling", "0.8"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.join('/').toStdString());
+        auto stack = std::make_unique<NavigationController>(std::make_unique<ViewController>());
+        NavigationController* list = stack.get();
+        std::vector<std::unique_ptr<ViewController>> tabs;
+        tabs.push_back(std::move(stack));
+        tabs.push_back(std::make_unique<ViewController>());
+        auto bar = std::make_unique<TabBarController>();
+        bar->setViewControllers(std::move(tabs));
+        TabBarController* tabBar = showAlone(std::move(bar));
+        auto made = std::make_unique<EditViewController>(*manager);
+        made->setCurrency(c.currency);
+        EditViewController* editor = made.get();
+        list->pushViewController(std::move(made), false);
+        ASSERT_TRUE(
+            waitUntil([editor] { return editor->appearance() == ViewController::Appearance::Appeared; }));
+
+        TextField* fields[] = {editor->codeField(), editor->nameField(), editor->rateField()};
+        QStringList expected;
+        for (int i = 0; i < c.typed.size(); ++i) {
+            if (!c.typed[i].isEmpty())
+                retype(fields[i], c.typed[i]);
+            expected << fields[i]->text();
+        }
+        tabBar->setSelectedIndex(1);
+        tabBar->setSelectedIndex(0);
+        ASSERT_TRUE(
+            waitUntil([editor] { return editor->appearance() == ViewController::Appearance::Appeared; }));
+        QStringList shown;
+        for (int i = 0; i < c.typed.size(); ++i)
+            shown << fields[i]->text();
+        EXPECT_EQ(shown, expected);
+        EXPECT_TRUE(editor->canSave());
+    }
 }
 
 } // namespace

@@ -57,7 +57,6 @@ public:
 
 protected:
     void viewDidLoad() override { note("didLoad"); }
-    void viewDidUnload() override { note("didUnload"); }
 
 private:
     void note(const char* hook) { m_journal->append(m_name + u':' + QString::fromLatin1(hook)); }

@@ -126,22 +126,4 @@ TEST(ViewControllerEditing, editButtonInTheBarTogglesEditingAndItsTitle) {
     window.setRootViewController(nullptr);
 }
 
-TEST(ViewControllerView, anUnloadedViewIsLoadedAgainButNotWhileOnScreen) {
-    QStringList journal;
-    auto screen = journalled("screen", &journal);
-    QPointer<QWidget> first = screen->view();
-    EXPECT_TRUE(screen->unloadView());
-    EXPECT_TRUE(first.isNull());
-    EXPECT_FALSE(screen->isViewLoaded());
-    QWidget* second = screen->view();
-    EXPECT_EQ(joined(journal), "screen:didLoad, screen:didUnload, screen:didLoad");
-
-    AppWindow window;
-    window.setRootViewController(screen.get());
-    window.makeKeyAndVisible();
-    EXPECT_FALSE(screen->unloadView());
-    EXPECT_EQ(screen->view(), second);
-    window.setRootViewController(nullptr);
-}
-
 } // namespace
