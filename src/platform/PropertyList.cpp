@@ -699,11 +699,15 @@ plist_t toNode(const QVariant& value, int depth, PropertyList::Format format, QS
     case QMetaType::UShort:
     case QMetaType::UChar: {
         const qulonglong number = value.toULongLong();
-        if (number > qulonglong(std::numeric_limits<qint64>::max())) {
-            *error = QStringLiteral("integer %1 is larger than a property list holds").arg(number);
-            return nullptr;
-        }
-        return plist_new_uint(uint64_t(number));
+        if (number <= qulonglong(std::numeric_limits<qint64>::max()))
+            return plist_new_uint(uint64_t(number));
+        // plist_new_uint would make it a negative number; only libplist's parser marks it unsigned.
+        const QByteArray xml = "<plist><integer>" + QByteArray::number(number) + "</integer></plist>";
+        plist_t node = nullptr;
+        plist_from_xml(xml.constData(), uint32_t(xml.size()), &node);
+        if (!node)
+            *error = QStringLiteral("cannot create the integer %1").arg(number);
+        return node;
     }
     case QMetaType::Double:
     case QMetaType::Float:
