@@ -7,7 +7,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QStringDecoder>
 #include <QUrl>
 
 std::shared_ptr<CurrencyConvertor> CurrencyConvertor::create(const QString& fromCurrency,
@@ -38,7 +37,7 @@ bool CurrencyConvertor::connectToService(const RateService& service, QNetworkAcc
         m_multiplier = m_multiplier.multiply(entry->rate);
         to = entry->lookup;
     }
-    m_namespaceHost = service.namespaceHost;
+    m_reader.emplace(service.namespaceHost);
 
     if (from == to) {
         // Nothing to ask: publish on the next pass, after the owner has started observing.
@@ -59,7 +58,11 @@ bool CurrencyConvertor::connectToService(const RateService& service, QNetworkAcc
         return false;
 
     QNetworkRequest request(url);
-    request.setTransferTimeout(static_cast<int>(service.transferTimeout.count()));
+    // Qt's transfer timeout would already run while the request waits behind the six connections
+    // per host; m_deadline measures from the moment it is sent instead.
+    request.setTransferTimeout(0);
+    // A compressed body may not inflate past what would be read of it anyway.
+    request.setDecompressedSafetyCheckThreshold(RateReplyReader::kMaxBodySize);
     // A refresh asks for many pairs at once: send the next requests on a kept-alive connection
     // without waiting for each answer. Qt does so only once the server has shown it speaks
     // HTTP/1.1 without closing, and sends again what a closing server dropped.
@@ -67,61 +70,79 @@ bool CurrencyConvertor::connectToService(const RateService& service, QNetworkAcc
     m_reply = network.get(request);
     if (!m_reply)
         return false;
+    // Qt stops reading from the socket once this much waits unread, so a huge reply is never held.
+    m_reply->setReadBufferSize(RateReplyReader::kMaxBodySize);
     m_receivedData.clear();
     // Only the body that follows the last response counts (a redirect's body is not the answer).
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] { m_receivedData.clear(); });
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
+        m_receivedData.clear();
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > RateReplyReader::kMaxBodySize)
+            end(Decimal(0));
+    });
     connect(m_reply, &QNetworkReply::redirected, this, [this] { m_receivedData.clear(); });
-    connect(m_reply, &QNetworkReply::readyRead, this, [this] { m_receivedData.append(m_reply->readAll()); });
+    connect(m_reply, &QNetworkReply::readyRead, this, &CurrencyConvertor::receiveData);
+    connect(m_reply, &QNetworkReply::requestSent, this, &CurrencyConvertor::requestSent);
     connect(m_reply, &QNetworkReply::finished, this, &CurrencyConvertor::connectionDidFinishLoading);
+
+    m_deadline.setSingleShot(true);
+    m_deadline.setTimerType(Qt::PreciseTimer);
+    m_deadline.setInterval(service.replyDeadline);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { end(Decimal(0)); });
+    m_deadline.start();
+    m_queueProgress = connect(&network, &QNetworkAccessManager::finished, this, [this](QNetworkReply* other) {
+        if (other != m_reply)
+            m_deadline.start();
+    });
     return true;
 }
 
-void CurrencyConvertor::connectionDidFinishLoading() {
-    m_receivedData.append(m_reply->readAll());
-    const QNetworkReply::NetworkError error = m_reply->error();
-    // An HTTP error status still carries a body worth searching; a transport failure does not.
-    const bool httpAnswered = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    const bool failed = error == QNetworkReply::OperationCanceledError ||
-                        error == QNetworkReply::TimeoutError ||
-                        (error != QNetworkReply::NoError && !httpAnswered);
-    const std::optional<Decimal> value = failed ? std::nullopt : readRate(m_receivedData);
-    end(value ? m_multiplier.multiply(*value) : Decimal(0));
+void CurrencyConvertor::requestSent() {
+    // Qt may send again (a redirect, a retry on a closed keep-alive connection): the first counts.
+    if (m_sent)
+        return;
+    m_sent = true;
+    disconnect(m_queueProgress);
+    m_deadline.start();
 }
 
-std::optional<Decimal> CurrencyConvertor::readRate(const QByteArray& body) const {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(body);
-    if (decoder.hasError())
-        text.clear(); // not UTF-8: as good as a body without the tag
+void CurrencyConvertor::receiveData() {
+    // One byte past the limit is enough to know that the body is too large.
+    m_receivedData.append(m_reply->read(RateReplyReader::kMaxBodySize + 1 - m_receivedData.size()));
+    if (m_receivedData.size() > RateReplyReader::kMaxBodySize)
+        end(Decimal(0));
+}
 
-    const QString openTag =
-        QStringLiteral("<double xmlns=\"http://%1/webservices/CurrencyServer\">").arg(m_namespaceHost);
-    const qsizetype open = text.indexOf(openTag);
-    if (open < 0) {
-        qInfo().noquote() << "Open tag not found:" << text;
-        return std::nullopt;
-    }
-    const qsizetype start = open + openTag.size();
-    const qsizetype close = text.indexOf(QStringLiteral("</double>"), start);
-    if (close < 0) {
-        qInfo().noquote() << "Close tag not found:" << text;
-        return std::nullopt;
-    }
-    const auto value = exchangeRateFormatter().decimalFromString(text.mid(start, close - start));
-    if (!value || value->isNaN() || !(value->toDouble() > 0))
-        return std::nullopt;
-    return value;
+void CurrencyConvertor::connectionDidFinishLoading() {
+    if (m_reply->isOpen())
+        receiveData();
+    if (!m_reply)
+        return; // the last bytes were too many
+    // An HTTP error status still carries a body worth searching; a transport failure, even after the
+    // headers (a body cut short), or a protocol error does not.
+    const QNetworkReply::NetworkError error = m_reply->error();
+    const bool httpAnswered = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    const bool statusError =
+        (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
+        error == QNetworkReply::ProtocolInvalidOperationError ||
+        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+    const bool usable = error == QNetworkReply::NoError || (httpAnswered && statusError);
+    const std::optional<Decimal> value = usable ? m_reader->read(m_receivedData) : std::nullopt;
+    end(value ? m_multiplier.multiply(*value) : Decimal(0));
 }
 
 void CurrencyConvertor::end(const Decimal& rate) {
     // Let go of the connection and the body before publishing: the owner may drop this lookup
     // from inside the notification.
+    m_deadline.stop();
+    disconnect(m_queueProgress);
     if (m_reply) {
         m_reply->disconnect(this);
+        m_reply->abort(); // nothing more is read; a reply that has finished ignores this
         m_reply->deleteLater();
         m_reply = nullptr;
     }
-    m_receivedData.clear();
+    m_receivedData = QByteArray();
     if (m_rate)
         return;
     m_rate = rate.isNaN() ? Decimal(0) : rate;

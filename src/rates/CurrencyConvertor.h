@@ -1,11 +1,13 @@
 #pragma once
 
 #include "Decimal.h"
+#include "RateReplyReader.h"
 #include "RateService.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -41,15 +43,21 @@ signals:
 private:
     CurrencyConvertor(const QString& fromCurrency, const QString& toCurrency);
     bool connectToService(const RateService& service, QNetworkAccessManager& network);
+    void requestSent();
+    void receiveData();
     void connectionDidFinishLoading();
     void end(const Decimal& rate);
-    std::optional<Decimal> readRate(const QByteArray& body) const;
 
     QString m_fromCurrency;
     QString m_toCurrency;
-    QString m_namespaceHost;
+    std::optional<RateReplyReader> m_reader;
     Decimal m_multiplier = Decimal(1);
     std::optional<Decimal> m_rate;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_receivedData;
+    // Runs while the request waits for a connection, restarted whenever another reply finishes;
+    // then runs once from the moment the request is sent.
+    QTimer m_deadline;
+    bool m_sent = false;
+    QMetaObject::Connection m_queueProgress;
 };

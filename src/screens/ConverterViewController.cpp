@@ -171,7 +171,7 @@ void ConverterViewController::viewDidLoad() {
                  fillFormat(localized(QT_TRANSLATE_NOOP("Localizable", "in %@")), {kPlaceholderLocalCode}));
 
     // 3. The background pattern.
-    m_rootView->setBackgroundPattern(Images::named(
+    rootView()->setBackgroundPattern(Images::named(
         Bundle::mainBundle().pathForResource(QStringLiteral("background"), QStringLiteral("png"))));
 
     // 4. A fresh start: every amount field shows 0.
@@ -320,7 +320,7 @@ void ConverterViewController::layoutSubviews() {
     const qreal panelHeight = 2 * kLineHeight + 8;
     const QRectF panelOne(kMargin, kMargin, width - 2 * kMargin, panelHeight);
     const QRectF panelTwo = panelOne.translated(0, panelHeight + kPanelGap);
-    m_rootView->setPanels({panelOne, panelTwo});
+    rootView()->setPanels({panelOne, panelTwo});
     const auto placeRow = [&](const QRectF& panel, Label* amount, Label* code, Label* converted, Label* in) {
         const qreal amountWidth = panel.width() - 2 * kPanelPadding - kCodeWidth - kCodeGap;
         const qreal codeX = panel.right() - kPanelPadding - kCodeWidth;
@@ -351,6 +351,10 @@ void ConverterViewController::layoutSubviews() {
     Animations::setScale(m_decimalKey, 1.0);
     place(m_decimalKey, 3, 2);
     Animations::setScale(m_decimalKey, decimalKeyScale);
+}
+
+ConverterView* ConverterViewController::rootView() const {
+    return static_cast<ConverterView*>(m_rootView.data());
 }
 
 bool ConverterViewController::eventFilter(QObject* watched, QEvent* event) {

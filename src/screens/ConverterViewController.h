@@ -84,8 +84,10 @@ private:
     QMetaObject::Connection m_rateObservation;
     QMetaObject::Connection m_lastUpdateObservation;
 
-    // Outlets; null while the view is not loaded.
-    QPointer<ConverterView> m_rootView;
+    // Outlets; null while the view is not loaded. The root is held as a plain widget: the event filter
+    // still sees it while ~QWidget runs, when it is no longer a ConverterView to cast to.
+    QPointer<QWidget> m_rootView;
+    ConverterView* rootView() const;
     QPointer<Label> m_amountOriginalOne;
     QPointer<Label> m_labelOriginalOne;
     QPointer<Label> m_amountConvertedOne;

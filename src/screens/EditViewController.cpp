@@ -153,14 +153,16 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
     std::optional<RowKind> kind;
     switch (indexPath.row()) {
     case CodeRow:
-        kind.emplace(kCodeCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Code"), m_codeField, letters);
+        kind.emplace(
+            RowKind{kCodeCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Code"), m_codeField, letters});
         break;
     case NameRow:
-        kind.emplace(kLabelCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Name"), m_nameField, letters);
+        kind.emplace(
+            RowKind{kLabelCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Name"), m_nameField, letters});
         break;
     case RateRow:
-        kind.emplace(kRateCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Exchange Rate"), m_rateField,
-                     letters | Qt::ImhPreferNumbers);
+        kind.emplace(RowKind{kRateCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Exchange Rate"),
+                             m_rateField, letters | Qt::ImhPreferNumbers});
         break;
     default:
         return nullptr;

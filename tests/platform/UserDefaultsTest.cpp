@@ -99,7 +99,7 @@ TEST(UserDefaults, persistsTheUserValuesAtomicallyAndReadsThemBack) {
 TEST(UserDefaults, unreadableFileIsKeptAsideAndTheStoreStartsEmpty) {
     for (const QByteArray& bad :
          {QByteArray("<?xml version=\"1.0\"?><plist><dict><key>a</key>"),
-          QByteArray("\x00\x01garbage\xff", 12),
+          QByteArray("\x00\x01garbage\xff", 10),
           QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><string>x</string></plist>")}) {
         TempConfig config;
         writeText(config.preferencesPath(), bad);

@@ -1,8 +1,10 @@
 #include "CurrencyConvertor.h"
 
 #include "HttpFixture.h"
+#include "LogCapture.h"
 #include "ReplacementCurrencies.h"
 
+#include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -17,13 +19,13 @@ protected:
         RateService s;
         s.serverHost = host;
         s.namespaceHost = "rates.test";
-        s.transferTimeout = 2000ms;
+        s.replyDeadline = 2000ms;
         s.replacements = &replacements;
         return s;
     }
 
     // Runs one lookup to its end and returns the published rate as text; counts publications.
-    QString lookUp(const QString& from, const QString& to, const RateService& service) {
+    std::string lookUp(const QString& from, const QString& to, const RateService& service) {
         auto lookup = CurrencyConvertor::create(from, to, service, network);
         if (!lookup)
             return "null";
@@ -34,7 +36,7 @@ protected:
             return "never";
         waitUntil([] { return false; }, 30); // a second publication would show up here
         EXPECT_EQ(publications, 1);
-        return lookup->rate()->toString();
+        return lookup->rate()->toString().toStdString();
     }
 
     QNetworkAccessManager network;
@@ -54,7 +56,7 @@ TEST_F(CurrencyConvertorTest, pairsThatNeedNoRequestArePublishedAfterCreation) {
     EXPECT_EQ(lookUp("EUR", "EUR", service), "1");
     // Both sides go through the euro: the ratio of the fixed rates.
     EXPECT_EQ(lookUp("DEM", "FRF", service),
-              Decimal::fromString("6.55957").divide(Decimal::fromString("1.95583")).toString());
+              Decimal::fromString("6.55957").divide(Decimal::fromString("1.95583")).toString().toStdString());
     EXPECT_EQ(lookUp("EUR", "DEM", service), "1.95583");
     EXPECT_TRUE(server.targets().isEmpty());
 }
@@ -79,32 +81,115 @@ TEST_F(CurrencyConvertorTest, codesCannotChangeTheShapeOfTheQuery) {
               "srcCurrency=USD&dstCurrency=A%26dstCurrency%3DEUR%23x");
 }
 
-TEST_F(CurrencyConvertorTest, readsTheNumberExactly) {
-    HttpFixture server([](const QByteArray&) { return HttpFixture::doubleReply("1.2345"); });
-    EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "1.2345");
+TEST_F(CurrencyConvertorTest, readsPlainNumbersExactlyWithinTheRange) {
+    for (const QByteArray& number : {QByteArray("1.2345"), QByteArray("0.000000000001"),
+                                     QByteArray("1000000000000"), "1." + QByteArray(62, '0')}) {
+        HttpFixture server([number](const QByteArray&) { return HttpFixture::doubleReply(number); });
+        EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())),
+                  Decimal::fromString(QString::fromLatin1(number)).toString().toStdString());
+    }
 }
 
 TEST_F(CurrencyConvertorTest, everyBadAnswerIsAFailedLookup) {
-    const QByteArray open = "<double xmlns=\"http://rates.test/webservices/CurrencyServer\">";
-    const QList<std::pair<const char*, QByteArray>> answers = {
-        {"error page", HttpFixture::response(500, "Server Error: unknown currency")},
-        {"error page with a number", HttpFixture::response(200, "<html>0.9</html>")},
-        {"missing closing tag", HttpFixture::response(200, open + "0.9")},
-        {"closing tag only before", HttpFixture::response(200, "</double>" + open + "0.9")},
-        {"grouping separator", HttpFixture::doubleReply("1,234.5")},
-        {"zero", HttpFixture::doubleReply("0")},
-        {"negative", HttpFixture::doubleReply("-1.5")},
-        {"empty number", HttpFixture::doubleReply("")},
-        {"letters", HttpFixture::doubleReply("abc")},
-        {"blank around", HttpFixture::doubleReply(" 0.9 ")},
-        {"comma decimal", HttpFixture::doubleReply("0,9")},
-        {"other namespace", HttpFixture::doubleReply("0.9", "elsewhere.test")},
-        {"not UTF-8", HttpFixture::response(200, open + "0.9</double>\xff\xfe")},
+    const QByteArray open = HttpFixture::openTag();
+    const QByteArray headers = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\n";
+    const QList<std::pair<const char*, HttpFixture::Answer>> answers = {
+        {"error page", {.head = HttpFixture::response(500, "Server Error: unknown currency")}},
+        {"error page with a number", {.head = HttpFixture::response(200, "<html>0.9</html>")}},
+        {"missing closing tag", {.head = HttpFixture::response(200, open + "0.9")}},
+        {"closing tag only before", {.head = HttpFixture::response(200, "</double>" + open + "0.9")}},
+        {"grouping separator", {.head = HttpFixture::doubleReply("1,234.5")}},
+        {"zero", {.head = HttpFixture::doubleReply("0")}},
+        {"negative", {.head = HttpFixture::doubleReply("-1.5")}},
+        {"empty number", {.head = HttpFixture::doubleReply("")}},
+        {"letters", {.head = HttpFixture::doubleReply("abc")}},
+        {"blank around", {.head = HttpFixture::doubleReply(" 0.9 ")}},
+        {"comma decimal", {.head = HttpFixture::doubleReply("0,9")}},
+        {"other namespace", {.head = HttpFixture::doubleReply("0.9", "elsewhere.test")}},
+        {"not UTF-8", {.head = HttpFixture::response(200, open + "0.9</double>\xff\xfe")}},
+        {"exponent", {.head = HttpFixture::doubleReply("1e100")}},
+        {"negative exponent", {.head = HttpFixture::doubleReply("1E-100")}},
+        {"Arabic-Indic digits", {.head = HttpFixture::doubleReply("\xd9\xa1\xd9\xa2\xd9\xa3")}},
+        {"below the range", {.head = HttpFixture::doubleReply("0.0000000000009")}},
+        {"above the range", {.head = HttpFixture::doubleReply("1000000000000.1")}},
+        {"sign", {.head = HttpFixture::doubleReply("+1.5")}},
+        {"no integer part", {.head = HttpFixture::doubleReply(".5")}},
+        {"no fraction digits", {.head = HttpFixture::doubleReply("1.")}},
+        {"65 characters", {.head = HttpFixture::doubleReply("1." + QByteArray(62, '0') + "1")}},
+        {"body cut short",
+         {.head = headers + "Content-Length: 500\r\n\r\n" + open + "0.5</double>", .close = true}},
+        {"chunked body cut short",
+         {.head = headers + "Transfer-Encoding: chunked\r\n\r\n80\r\n" + open + "0.5</double>",
+          .close = true}},
+        {"declared too large",
+         {.head = headers + "Content-Length: 100000000\r\n\r\n" + open + "0.5</double>"}},
+        {"too large to the end",
+         {.head = headers + "Connection: close\r\n\r\n",
+          .fillerSize = 1'000'000,
+          .tail = open + "0.5</double>",
+          .close = true}},
     };
     for (const auto& [what, answer] : answers) {
         HttpFixture server([answer](const QByteArray&) { return answer; });
         EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "0") << what;
+        // An oversized body is dropped after its first bytes, not read to the end.
+        EXPECT_LT(server.fillerWritten(), 500'000) << what;
     }
+}
+
+TEST_F(CurrencyConvertorTest, tagLogLinesKeepTheirPrefixAndAShortEscapedExcerpt) {
+    const QByteArray open = HttpFixture::openTag();
+    const QByteArray noise = "line one\r\nline two\x1b[31m\t" + QByteArray(60'000, 'x');
+    for (const auto& [answer, prefix] :
+         {std::pair{HttpFixture::response(200, noise), "Open tag not found: "},
+          std::pair{HttpFixture::response(200, open + noise), "Close tag not found: "}}) {
+        HttpFixture server([answer](const QByteArray&) { return answer; });
+        LogCapture log;
+        EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "0");
+        ASSERT_EQ(log.lines().size(), 1);
+        const QString line = log.lines()[0];
+        EXPECT_TRUE(line.startsWith(prefix)) << line.left(100).toStdString();
+        EXPECT_TRUE(line.contains("line one\\r\\nline two\\u{001b}[31m\\txxx"))
+            << line.left(100).toStdString();
+        EXPECT_LE(line.size(), 400);
+        EXPECT_FALSE(line.contains(QChar(0x1b)) || line.contains(u'\n'));
+    }
+}
+
+// A lookup ends a fixed time after its request was sent, however slowly bytes trickle in, and
+// without Qt's own warnings; one that still waits for a free connection does not start its clock.
+TEST_F(CurrencyConvertorTest, theDeadlineRunsFromTheRequestSent) {
+    HttpFixture trickle([](const QByteArray&) {
+        const QByteArray body = HttpFixture::openTag() + "0.5</double>";
+        return HttpFixture::Answer{
+            .head = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n",
+            .byteInterval = 20ms,
+            .tail = body};
+    });
+    RateService service = serviceAt(trickle.hostAndPort());
+    service.replyDeadline = 500ms;
+    LogCapture log;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(lookUp("USD", "EUR", service), "0");
+    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_EQ(log.lines().join(u'\n').toStdString(), "");
+
+    HttpFixture slow([](const QByteArray&) {
+        return HttpFixture::Answer{.head = HttpFixture::doubleReply("0.5"), .delay = 400ms};
+    });
+    service = serviceAt(slow.hostAndPort());
+    service.replyDeadline = 1000ms;
+    std::vector<std::shared_ptr<CurrencyConvertor>> lookups;
+    for (int i = 0; i < 24; ++i)
+        lookups.push_back(CurrencyConvertor::create("USD", "EUR", service, network));
+    const auto ended = [&] {
+        return std::all_of(lookups.begin(), lookups.end(),
+                           [](const auto& l) { return l->rate().has_value(); });
+    };
+    ASSERT_TRUE(waitUntil(ended, 15000));
+    for (const auto& lookup : lookups)
+        EXPECT_EQ(lookup->rate()->toString().toStdString(), "0.5");
 }
 
 TEST_F(CurrencyConvertorTest, onlyTheBodyAfterTheLastResponseCounts) {
@@ -130,8 +215,10 @@ TEST_F(CurrencyConvertorTest, refusedAndSilentServersFailAndBadAddressesMakeNoLo
 
     HttpFixture silent([](const QByteArray&) { return QByteArray(); });
     RateService service = serviceAt(silent.hostAndPort());
-    service.transferTimeout = 300ms;
+    service.replyDeadline = 300ms;
+    LogCapture log;
     EXPECT_EQ(lookUp("USD", "EUR", service), "0");
+    EXPECT_EQ(log.lines().join(u'\n').toStdString(), "") << "no line of Qt's own";
     EXPECT_EQ(silent.targets().size(), 1);
 
     EXPECT_EQ(lookUp("USD", "EUR", serviceAt("")), "null");

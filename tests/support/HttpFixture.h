@@ -3,33 +3,55 @@
 #include <QByteArray>
 #include <QList>
 #include <QTcpServer>
+#include <chrono>
 #include <functional>
 
+class QTcpSocket;
+
 // A tiny HTTP server on 127.0.0.1 whose answers the test writes byte for byte, so that it can also
-// answer badly: error pages, broken bodies, redirects, or nothing at all.
+// answer badly: error pages, broken bodies, redirects, slow, huge or cut-short replies, or nothing.
 class HttpFixture final : public QObject {
     Q_OBJECT
 public:
-    // Gets the request target (path and query) and returns the raw response; an empty response
-    // leaves the connection open and silent, and one with "Connection: close" closes it after the
-    // answer, dropping any requests sent ahead on it.
+    // How one request is answered: `head` (after `delay`), then `fillerSize` copies of `filler`
+    // written only as fast as the client reads them, then `tail` (one byte per `byteInterval` when
+    // that is set); the connection closes afterwards when `close` is set. Nothing at all leaves the
+    // connection open and silent.
+    struct Answer {
+        QByteArray head = {};
+        std::chrono::milliseconds delay{0};
+        std::chrono::milliseconds byteInterval{0};
+        qint64 fillerSize = 0;
+        char filler = ' ';
+        QByteArray tail = {};
+        bool close = false;
+    };
+    // Gets the request target (path and query) and returns the raw response. An answer whose head
+    // says "Connection: close" closes the connection after it, dropping any requests sent ahead on it.
     using Responder = std::function<QByteArray(const QByteArray& target)>;
+    using AnswerResponder = std::function<Answer(const QByteArray& target)>;
 
     explicit HttpFixture(Responder responder);
+    explicit HttpFixture(AnswerResponder responder);
 
     QString hostAndPort() const;
     QList<QByteArray> targets() const { return m_targets; }
     void clearTargets() { m_targets.clear(); }
+    // Filler bytes written so far over every connection.
+    qint64 fillerWritten() const { return m_fillerWritten; }
 
     static QByteArray response(int status, const QByteArray& body, const QByteArray& extraHeaders = {});
     static QByteArray doubleReply(const QByteArray& number, const QByteArray& namespaceHost = "rates.test");
+    static QByteArray openTag(const QByteArray& namespaceHost = "rates.test");
 
 private:
     void serve(QTcpSocket* socket);
+    void write(QTcpSocket* socket, const Answer& answer);
 
     QTcpServer m_server;
-    Responder m_responder;
+    AnswerResponder m_responder;
     QList<QByteArray> m_targets;
+    qint64 m_fillerWritten = 0;
 };
 
 // Runs the event loop until `done` holds or `timeoutMs` passes; returns whether it holds.
