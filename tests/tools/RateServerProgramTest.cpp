@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QNetworkAccessManager>
@@ -13,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -233,6 +235,53 @@ TEST(RateServerProgramTest, connectionClose_closesAfterTheAnswer) {
     EXPECT_TRUE(waitUntil([&] { return socket.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_TRUE(received.startsWith("HTTP/1.1 200 ")) << received.toStdString();
     EXPECT_TRUE(received.endsWith(">1</double>")) << received.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// Sends `request` on a fresh connection (then one more byte each second while `trickle`) and returns
+// what the server answered by the time it closed the connection.
+QByteArray answerBeforeClose(quint16 port, const QByteArray& request, bool trickle = false) {
+    QTcpSocket socket;
+    QByteArray received;
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { received += socket.readAll(); });
+    QTimer drip;
+    QObject::connect(&drip, &QTimer::timeout, [&] { socket.write("x"); });
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.write(request);
+    if (trickle)
+        drip.start(1000);
+    waitUntil([&] { return socket.state() == QAbstractSocket::UnconnectedState; });
+    return received;
+}
+
+TEST(RateServerProgramTest, oversizedBodiedAndEndlessRequests_refusedWith4xxAndClosed) {
+    RateServer server;
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    const QByteArray get = "GET " + kPath.toUtf8() + "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=EUR";
+    const QList<std::pair<QByteArray, QByteArray>> cases = {
+        {get + "&x=" + QByteArray(9 * 1024, 'a') + " HTTP/1.1\r\n\r\n", "HTTP/1.1 414 "},
+        {get + " HTTP/1.1\r\nX-Filler: " + QByteArray(33 * 1024, 'a') + "\r\n\r\n", "HTTP/1.1 431 "},
+        {get + " HTTP/1.1\r\nContent-Length: 10\r\n\r\n0123456789", "HTTP/1.1 413 "},
+        {"POST " + kPath.toUtf8() + " HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nabcde\r\n0\r\n\r\n",
+         "HTTP/1.1 413 "},
+    };
+    for (const auto& [request, status] : cases) {
+        const QByteArray answer = answerBeforeClose(server.port(), request);
+        EXPECT_TRUE(answer.startsWith(status)) << answer.left(80).toStdString();
+        EXPECT_FALSE(answer.contains("</double>"));
+    }
+    // A head that never ends is cut off 10 s after its first byte, however steadily bytes come.
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(
+        answerBeforeClose(server.port(), get + " HTTP/1.1\r\nX-Slow: ", true).startsWith("HTTP/1.1 408 "));
+    EXPECT_LT(clock.elapsed(), 13000);
+    // The server still answers well-formed requests afterwards.
+    EXPECT_TRUE(answerBeforeClose(server.port(), get + " HTTP/1.1\r\nConnection: close\r\n\r\n")
+                    .endsWith(">1</double>"));
 }
 
 } // namespace

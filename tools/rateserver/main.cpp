@@ -1,6 +1,7 @@
 // ratepad-rate-server: the exchange-rate web service the app and its tests talk to.
-#include "RateService.h"
+#include "RateRequestHandler.h"
 #include "RateTable.h"
+#include "RequestGuard.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,7 +46,8 @@ QString urlText(const QHostAddress& address, quint16 port) {
     return QStringLiteral("http://%1:%2/").arg(host).arg(port);
 }
 
-// Closes connections that have been quiet for kIdleTimeout, including ones that never send a request.
+// Closes connections that have been quiet for kIdleTimeout, including ones that never send a request,
+// and guards each against oversized or endless requests.
 class IdleClosingTcpServer final : public QTcpServer {
 public:
     using QTcpServer::QTcpServer;
@@ -65,6 +67,7 @@ protected:
         connect(socket, &QIODevice::bytesWritten, idle, restart);
         connect(idle, &QTimer::timeout, socket, &QAbstractSocket::disconnectFromHost);
         idle->start();
+        new RequestGuard(socket); // before the HTTP server connects, so that it sees each byte first
         addPendingConnection(socket);
     }
 };
@@ -124,7 +127,7 @@ int main(int argc, char** argv) {
     std::optional<RateTable> table = RateTable::load(ratesPath, &error);
     if (!table)
         return fail(QStringLiteral("cannot read rates from %1: %2").arg(ratesPath, error));
-    const RateService service(std::move(*table), namespaceHost);
+    const RateRequestHandler service(std::move(*table), namespaceHost);
 
     // Our own QTcpServer rather than QHttpServer::listen(), which offers no way to set the backlog.
     auto* tcpServer = new IdleClosingTcpServer;

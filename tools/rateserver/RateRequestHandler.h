@@ -11,12 +11,12 @@
 //       ?provider=AVERAGE&srcCurrency=X&dstCurrency=Y
 // answered with value(Y) / value(X). Anything else, down to an extra or repeated query parameter,
 // is a 500 whose text never contains the XML element the app looks for.
-class RateService final {
+class RateRequestHandler final {
 public:
     static constexpr QStringView kPath = u"/webservice/CurrencyServerWebService.asmx/getCurrencyValue";
     static constexpr QStringView kProvider = u"AVERAGE";
 
-    RateService(RateTable table, QString namespaceHost)
+    RateRequestHandler(RateTable table, QString namespaceHost)
         : m_table(std::move(table)), m_namespaceHost(std::move(namespaceHost)) {}
 
     const RateTable& table() const { return m_table; }

@@ -1,21 +1,21 @@
-#include "RateService.h"
+#include "RateRequestHandler.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-RateService service() {
-    return RateService(*RateTable::fromJson(R"({"usd": {"usd": 1, "eur": 0.8, "jpy": 160}})"),
-                       QStringLiteral("ns.example"));
+RateRequestHandler service() {
+    return RateRequestHandler(*RateTable::fromJson(R"({"usd": {"usd": 1, "eur": 0.8, "jpy": 160}})"),
+                              QStringLiteral("ns.example"));
 }
 
 RateReply get(const QString& pathAndQuery, QByteArrayView method = "GET") {
     return service().answer(method, QUrl(QStringLiteral("http://127.0.0.1:1") + pathAndQuery));
 }
 
-const QString kPath = RateService::kPath.toString();
+const QString kPath = RateRequestHandler::kPath.toString();
 
-TEST(RateServiceTest, answer_knownPair) {
+TEST(RateRequestHandlerTest, answer_knownPair) {
     const RateReply reply = get(kPath + QStringLiteral("?provider=AVERAGE&srcCurrency=EUR&dstCurrency=JPY"));
     EXPECT_EQ(reply.status, 200);
     EXPECT_TRUE(
@@ -25,7 +25,7 @@ TEST(RateServiceTest, answer_knownPair) {
                     .body.endsWith(">1</double>"));
 }
 
-TEST(RateServiceTest, answer_refusesAnythingElse_withPlainText500) {
+TEST(RateRequestHandlerTest, answer_refusesAnythingElse_withPlainText500) {
     const QString refused[] = {
         QStringLiteral("?provider=AVERAGE&srcCurrency=EUR&dstCurrency=XXX"),
         QStringLiteral("?provider=AVERAGE&srcCurrency=eur&dstCurrency=JPY"), // codes are case-sensitive

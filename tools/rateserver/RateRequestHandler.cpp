@@ -1,4 +1,4 @@
-#include "RateService.h"
+#include "RateRequestHandler.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -26,7 +26,7 @@ QString quoted(const QString& text) {
 
 } // namespace
 
-RateReply RateService::answer(QByteArrayView method, const QUrl& url) const {
+RateReply RateRequestHandler::answer(QByteArrayView method, const QUrl& url) const {
     const QString path = url.path(QUrl::FullyDecoded);
     if (path != kPath) {
         const QString ending = path.mid(path.lastIndexOf(u'/'));
