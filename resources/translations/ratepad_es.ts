@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Foreign Currency</source>
-        <translation>Moneda extranjera</translation>
+        <translation>Divisa</translation>
     </message>
     <message>
         <source>Automatic updates are supported 

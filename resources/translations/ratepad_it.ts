@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Last Update</source>
@@ -175,7 +175,7 @@ per oltre 190 valute del mondo</translation>
     </message>
     <message>
         <source>With automatic updates on (the Setup tab), Ratepad downloads every rate when the last download is six hours old, and rates that are still missing whenever it starts. The refresh button of the Rates tab downloads all rates at once. Until a rate has been downloaded, a starting rate shipped with Ratepad is used, so conversions work offline from the first start.</source>
-        <translation>Con gli aggiornamenti automatici attivi (scheda Impostazioni), Ratepad scarica tutti i cambi quando l’ultimo download risale a sei ore prima, e a ogni avvio quelli che ancora mancano. Il pulsante di aggiornamento della scheda Cambi scarica tutti i cambi in una volta. Finché un cambio non è stato scaricato, si usa un cambio iniziale fornito con Ratepad, così le conversioni funzionano offline fin dal primo avvio.</translation>
+        <translation>Con gli aggiornamenti automatici attivi (scheda Opzioni), Ratepad scarica tutti i cambi quando l’ultimo download risale a sei ore prima, e a ogni avvio quelli che ancora mancano. Il pulsante di aggiornamento della scheda Cambi scarica tutti i cambi in una volta. Finché un cambio non è stato scaricato, si usa un cambio iniziale fornito con Ratepad, così le conversioni funzionano offline fin dal primo avvio.</translation>
     </message>
     <message>
         <source>Local currency</source>
@@ -183,7 +183,7 @@ per oltre 190 valute del mondo</translation>
     </message>
     <message>
         <source>The Setup tab also changes your local currency. A new local currency replaces the foreign list with a fresh starting list, so Ratepad asks before it does so.</source>
-        <translation>Nella scheda Impostazioni puoi anche cambiare la valuta locale. Una nuova valuta locale sostituisce l’elenco delle valute estere con un nuovo elenco iniziale, per questo Ratepad chiede prima conferma.</translation>
+        <translation>Nella scheda Opzioni puoi anche cambiare la valuta locale. Una nuova valuta locale sostituisce l’elenco delle valute estere con un nuovo elenco iniziale, per questo Ratepad chiede prima conferma.</translation>
     </message>
     <message>
         <source>Your data</source>

@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Foreign Currency</source>
-        <translation>Иностранная валюта</translation>
+        <translation>Валюта</translation>
     </message>
     <message>
         <source>Automatic updates are supported 
@@ -297,7 +297,7 @@ for 190+ world currencies</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Отменить</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Overwrite</source>
@@ -317,7 +317,7 @@ for 190+ world currencies</source>
     </message>
     <message>
         <source>Save</source>
-        <translation>Сохранить</translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Add</source>

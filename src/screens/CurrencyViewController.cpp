@@ -180,6 +180,7 @@ std::unique_ptr<TableViewCell> CurrencyViewController::makeCurrencyCell() const 
     // While editing, the row's controls take about 100 points; the name keeps its distance to the
     // right edge.
     Autoresizing::setMask(name, Autoresizing::FlexibleWidth);
+    name->setMayElide(true);
     Label* rate = makeRowLabel(content, QRectF(maxX - 130, 5, 120, 22), Theme::boldSystemFont(18),
                                Qt::AlignRight, Theme::valueTextColor(), RateLabelTag);
     Autoresizing::setMask(rate, Autoresizing::FlexibleLeftMargin);
@@ -200,6 +201,8 @@ std::unique_ptr<TableViewCell> CurrencyViewController::cellForRowAtIndexPath(Tab
         if (!cell) {
             cell = std::make_unique<TableViewCell>(addCurrencyCellIdentifier);
             cell->textLabel()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            cell->textLabel()->setAdjustsFontSizeToFitWidth(true); // long translations shrink first
+            cell->textLabel()->setMinimumFontSize(14);
         }
         cell->textLabel()->setText(localized(QT_TRANSLATE_NOOP("Localizable", "Add Foreign Currency")));
         return cell;

@@ -12,6 +12,7 @@ constexpr qreal kIconSize = 57.0;
 constexpr qreal kMargin = 5.0;
 constexpr qreal kGap = 10.0;
 constexpr qreal kNameHeight = 25.0;
+constexpr qreal kDescriptionHeight = 30.0;
 } // namespace
 
 MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* parent)
@@ -34,9 +35,11 @@ MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* pa
     m_nameLabel->setAdjustsFontSizeToFitWidth(true); // a long name shrinks before it is cut
     m_nameLabel->setMinimumFontSize(14);
 
-    setFrame(m_descriptionLabel, QRectF(textLeft, kNameHeight + kGap + kMargin, textWidth, 15.0));
+    // Two lines under the name, so that a description as long as most languages make it is not cut.
+    setFrame(m_descriptionLabel, QRectF(textLeft, kNameHeight + kGap, textWidth, kDescriptionHeight));
     m_descriptionLabel->setFont(Theme::systemFont(12));
     m_descriptionLabel->setTextColor(Theme::grayColor());
     m_descriptionLabel->setHighlightedTextColor(Qt::white);
-    m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_descriptionLabel->setWordWrap(true);
 }

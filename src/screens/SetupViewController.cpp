@@ -145,7 +145,12 @@ std::unique_ptr<TableViewCell> SetupViewController::makeUpdateCell() {
     cell->setSelectionStyle(TableViewCell::SelectionStyle::None);
     QWidget* content = cell->contentView();
     const qreal maxX = content->rect().right() + 1;
-    makeRowLabel(content, QRectF(10, 10, maxX - 110, 22), Qt::AlignLeft, Theme::labelColor(), UpdateLabelTag);
+    // The label reaches to just before the switch, and a long translation shrinks within a floor.
+    Label* label = makeRowLabel(content, QRectF(10, 10, maxX - 28 - Switch::kSize.width(), 22), Qt::AlignLeft,
+                                Theme::labelColor(), UpdateLabelTag);
+    Autoresizing::setMask(label, Autoresizing::FlexibleWidth);
+    label->setAdjustsFontSizeToFitWidth(true);
+    label->setMinimumFontSize(13);
     // The switch keeps its own size, narrower than the phone's of old, so it is placed by its right edge
     // (10 points in, like the name of the row below) rather than by a left edge 100 points in, which
     // would leave it over the end of the label and a gap behind it.

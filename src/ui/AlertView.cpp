@@ -9,6 +9,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr int kPanelWidth = 270;
@@ -16,6 +17,7 @@ constexpr int kWindowMargin = 16;
 constexpr int kPadding = 16;
 constexpr int kTextTop = 20;
 constexpr int kButtonHeight = 44;
+constexpr int kButtonPadding = 8;
 constexpr int kRadius = 12;
 } // namespace
 
@@ -82,6 +84,7 @@ QAbstractButton* AlertView::buttonAtIndex(int index) const {
 void AlertView::setCancelButtonIndex(int index) {
     m_cancelButtonIndex = index;
     styleButtons();
+    layoutPanel(); // the bold title of the cancel button may no longer fit beside the other
 }
 
 void AlertView::styleButtons() {
@@ -183,7 +186,12 @@ void AlertView::layoutPanel() {
     const int gap = (titleHeight > 0 && messageHeight > 0) ? 6 : 0;
     const int textHeight = kTextTop + titleHeight + gap + messageHeight + kTextTop;
     const int count = int(m_buttons.size());
-    const bool sideBySide = count == 2;
+    // Two buttons stand side by side when both titles fit their half; longer ones stack, as on the phone.
+    const auto fitsHalf = [&](const Button* button) {
+        return button->fontMetrics().horizontalAdvance(button->text()) + 2 * kButtonPadding <= panelWidth / 2;
+    };
+    m_sideBySide = count == 2 && std::all_of(m_buttons.begin(), m_buttons.end(), fitsHalf);
+    const bool sideBySide = m_sideBySide;
     const int buttonsHeight = sideBySide ? kButtonHeight : count * kButtonHeight;
     const int panelHeight = textHeight + buttonsHeight;
     m_panel =
@@ -218,7 +226,7 @@ void AlertView::paintEvent(QPaintEvent*) {
     for (int i = 0; i < m_buttons.size(); ++i) {
         const QRect frame = m_buttons[i]->geometry();
         painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), line);
-        if (m_buttons.size() == 2 && i == 1)
+        if (m_sideBySide && i == 1)
             painter.fillRect(QRect(frame.left(), frame.top(), 1, frame.height()), line);
     }
 }

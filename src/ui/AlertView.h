@@ -73,5 +73,6 @@ private:
     bool m_deleteWhenDismissed = false;
     bool m_dismissing = false;
     QRect m_panel;
+    bool m_sideBySide = false;
     QPointer<QWidget> m_focusBefore;
 };

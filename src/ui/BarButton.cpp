@@ -13,6 +13,7 @@ namespace {
 constexpr int kPadding = 6;
 constexpr int kChevronWidth = 13;
 constexpr int kIconSide = 24;
+constexpr int kMinimumTitlePixels = 13;
 } // namespace
 
 BarButton::BarButton(BarButtonItem* item, QWidget* parent) : FocusRingButton(parent), m_item(item) {
@@ -46,12 +47,33 @@ QFont BarButton::titleFont() const {
     return bold ? Theme::boldSystemFont(17) : Theme::systemFont(17);
 }
 
+QFont BarButton::shownFont() const {
+    // A title wider than the button's share of the bar shrinks within a floor before it is cut.
+    QFont font = titleFont();
+    const int available = titleArea().width();
+    while (font.pixelSize() > kMinimumTitlePixels && QFontMetrics(font).horizontalAdvance(text()) > available)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QSize BarButton::sizeHint() const {
     if (text().isEmpty() && !icon().isNull())
         return {kIconSide + 2 * kPadding, Theme::navigationBarHeight};
     // A little slack: eliding measures more tightly than the advance.
     const int textWidth = QFontMetrics(titleFont()).horizontalAdvance(text()) + 2;
     return {textWidth + 2 * kPadding + (m_back ? kChevronWidth : 0), Theme::navigationBarHeight};
+}
+
+QRect BarButton::titleArea() const {
+    return rect().adjusted(kPadding + (m_back ? kChevronWidth : 0), 0, -kPadding, 0);
+}
+
+QString BarButton::shownTitle() const {
+    return QFontMetrics(shownFont()).elidedText(text(), Qt::ElideRight, titleArea().width());
+}
+
+bool BarButton::isElided() const {
+    return shownTitle() != text();
 }
 
 void BarButton::paintEvent(QPaintEvent*) {
@@ -68,19 +90,19 @@ void BarButton::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 7, -1, -7), 6, 6);
     }
 
-    QRect area = rect().adjusted(kPadding, 0, -kPadding, 0);
+    const QRect area = titleArea();
     if (m_back) {
         QPainterPath chevron;
         const qreal midY = height() / 2.0;
-        chevron.moveTo(area.left() + 9, midY - 8);
-        chevron.lineTo(area.left() + 1.5, midY);
-        chevron.lineTo(area.left() + 9, midY + 8);
+        const int left = area.left() - kChevronWidth;
+        chevron.moveTo(left + 9, midY - 8);
+        chevron.lineTo(left + 1.5, midY);
+        chevron.lineTo(left + 9, midY + 8);
         QPen pen(color, 2.6);
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
         painter.setPen(pen);
         painter.drawPath(chevron);
-        area.setLeft(area.left() + kChevronWidth);
     }
 
     if (text().isEmpty() && !icon().isNull()) {
@@ -89,8 +111,7 @@ void BarButton::paintEvent(QPaintEvent*) {
         painter.drawPixmap(target.translated(rect().center() - target.center()), pixmap);
         return;
     }
-    painter.setFont(titleFont());
+    painter.setFont(shownFont());
     painter.setPen(color);
-    const QString shown = QFontMetrics(titleFont()).elidedText(text(), Qt::ElideRight, area.width());
-    painter.drawText(area, Qt::AlignVCenter | (m_back ? Qt::AlignLeft : Qt::AlignHCenter), shown);
+    painter.drawText(area, Qt::AlignVCenter | (m_back ? Qt::AlignLeft : Qt::AlignHCenter), shownTitle());
 }

@@ -20,6 +20,8 @@ public:
     bool isBackButton() const { return m_back; }
 
     QSize sizeHint() const override;
+    // Whether the title is shown cut at the present width.
+    bool isElided() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,6 +29,9 @@ protected:
 private:
     void syncWithItem();
     QFont titleFont() const;
+    QFont shownFont() const;
+    QRect titleArea() const;
+    QString shownTitle() const;
 
     QPointer<BarButtonItem> m_item;
     bool m_back = false;

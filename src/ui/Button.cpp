@@ -67,6 +67,10 @@ QSize Button::sizeHint() const {
     return {std::max(text.width() + 24, 44), std::max(text.height() + 12, 44)};
 }
 
+bool Button::isElided() const {
+    return !text().isEmpty() && fontMetrics().horizontalAdvance(text()) > width();
+}
+
 void Button::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -31,6 +31,8 @@ public:
     void setTitleShadowOffset(const QPointF& offset);
 
     QSize sizeHint() const override;
+    // Whether the title is wider than the button, so that its ends are clipped.
+    bool isElided() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

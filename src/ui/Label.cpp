@@ -122,6 +122,14 @@ QString Label::displayedText() const {
     return lines.join(u'\n');
 }
 
+bool Label::isElided() const {
+    if (text().isEmpty())
+        return false;
+    if (wordWrap())
+        return heightForWidth(width()) > height();
+    return widestLine(text().split(u'\n'), displayedFont()) > contentsRect().width();
+}
+
 QSize Label::minimumSizeHint() const {
     const QSize hint = QLabel::minimumSizeHint();
     return {std::min(hint.width(), QFontMetrics(font()).height()), hint.height()};

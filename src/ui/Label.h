@@ -39,6 +39,13 @@ public:
     // What is drawn at the current width: the font after any shrinking and the text after eliding.
     QFont displayedFont() const;
     QString displayedText() const;
+    // Whether the text is shown cut at the present size: elided or clipped on a line, or, when
+    // wrapped, taller than the label.
+    bool isElided() const;
+    // Data of unbounded length (a name the user typed) may end in an ellipsis as a last resort;
+    // cutTexts() leaves such a label out. Fixed texts never may.
+    bool mayElide() const { return m_mayElide; }
+    void setMayElide(bool may) { m_mayElide = may; }
 
     // A label may be narrower than its text; it shrinks or elides instead of pushing its layout.
     QSize minimumSizeHint() const override;
@@ -53,6 +60,7 @@ private:
     QColor m_highlightedTextColor;
     bool m_highlighted = false;
     bool m_adjustsFontSize = false;
+    bool m_mayElide = false;
     int m_minimumFontSize = 10;
     int m_numberOfLines = 1;
     Qt::TextElideMode m_elideMode = Qt::ElideRight;

@@ -7,7 +7,9 @@
 #include "NavigationItem.h"
 #include "Theme.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -99,9 +101,19 @@ void NavigationBar::layoutContents() {
         rightWidth = std::min(m_right->sizeHint().width(), maxButton);
         m_right->setGeometry(width() - margin - rightWidth, 0, rightWidth, height());
     }
-    // Centred in the bar, as wide as the larger side button allows on both sides.
+    // Centred in the bar, as wide as the larger side button allows on both sides; a title wider than
+    // that moves off centre into the room between the buttons before it shrinks, as on the phone.
     const int side = margin + std::max(leftWidth, rightWidth) + 4;
-    m_title->setGeometry(side, 0, std::max(0, width() - 2 * side), height());
+    QRect area(side, 0, std::max(0, width() - 2 * side), height());
+    const int needed = QFontMetrics(m_title->font()).horizontalAdvance(m_title->text()) + 2;
+    if (needed > area.width()) {
+        const int left = margin + leftWidth + 4;
+        const int right = width() - margin - rightWidth - 4;
+        const int titleWidth = std::max(0, std::min(needed, right - left));
+        const int x = std::clamp((width() - titleWidth) / 2, left, std::max(left, right - titleWidth));
+        area = QRect(x, 0, titleWidth, height());
+    }
+    m_title->setGeometry(area);
 }
 
 void NavigationBar::resizeEvent(QResizeEvent*) {

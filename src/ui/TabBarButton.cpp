@@ -34,6 +34,18 @@ QSize TabBarButton::sizeHint() const {
     return {64, Theme::tabBarHeight};
 }
 
+QRect TabBarButton::titleArea() const {
+    return {2, height() - 15, width() - 4, 13};
+}
+
+QString TabBarButton::shownTitle() const {
+    return QFontMetrics(Theme::systemFont(10)).elidedText(text(), Qt::ElideRight, titleArea().width());
+}
+
+bool TabBarButton::isElided() const {
+    return shownTitle() != text();
+}
+
 void TabBarButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -58,7 +70,5 @@ void TabBarButton::paintEvent(QPaintEvent*) {
     const QFont font = Theme::systemFont(10);
     painter.setFont(font);
     painter.setPen(color);
-    const QRect textArea(2, height() - 15, width() - 4, 13);
-    painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignVCenter,
-                     QFontMetrics(font).elidedText(text(), Qt::ElideRight, textArea.width()));
+    painter.drawText(titleArea(), Qt::AlignHCenter | Qt::AlignVCenter, shownTitle());
 }

@@ -15,12 +15,16 @@ public:
 
     TabBarItem* item() const { return m_item; }
     QSize sizeHint() const override;
+    // Whether the title is shown cut at the present width.
+    bool isElided() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void syncWithItem();
+    QRect titleArea() const;
+    QString shownTitle() const;
 
     QPointer<TabBarItem> m_item;
 };

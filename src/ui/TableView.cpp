@@ -22,6 +22,7 @@ namespace {
 constexpr int kGroupInset = 10;     // grouped sections keep this distance from the edges
 constexpr int kGroupGap = 10;       // above and below a grouped section without titles
 constexpr int kGroupTitleInset = 9; // titles start this far inside the group
+constexpr int kPlainTitleInset = 12;
 constexpr int kPlainTitleHeight = 22;
 constexpr int kIndexWidth = 30;
 constexpr int kIndexMargin = 6;
@@ -956,6 +957,19 @@ void TableView::paintEvent(QPaintEvent*) {
     paintSectionIndex(painter);
 }
 
+QStringList TableView::elidedSectionTitles() const {
+    QStringList cut;
+    if (m_style != Style::Plain)
+        return cut;
+    const QFontMetrics metrics(plainTitleFont());
+    const int available = viewport()->width() - 2 * kPlainTitleInset - indexWidth();
+    for (const SectionData& data : m_data)
+        for (const QString& title : {data.header, data.footer})
+            if (metrics.elidedText(title, Qt::ElideRight, available) != title)
+                cut << title;
+    return cut;
+}
+
 void TableView::paintSectionTitles(QPainter& painter, const SectionGeometry& g, int section) const {
     const SectionData& data = m_data[std::size_t(section)];
     const int scroll = scrollOffset();
@@ -969,7 +983,7 @@ void TableView::paintSectionTitles(QPainter& painter, const SectionGeometry& g, 
             painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), Theme::separatorColor());
             painter.setPen(groupTitleColor());
             painter.setFont(plainTitleFont());
-            const QRect text = rect.adjusted(12, 0, -12 - indexWidth(), 0);
+            const QRect text = rect.adjusted(kPlainTitleInset, 0, -kPlainTitleInset - indexWidth(), 0);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                              painter.fontMetrics().elidedText(title, Qt::ElideRight, text.width()));
         };

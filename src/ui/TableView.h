@@ -54,6 +54,8 @@ public:
     std::unique_ptr<TableViewCell> dequeueReusableCellWithIdentifier(const QString& identifier);
 
     int numberOfSections() const;
+    // Section titles shown cut at the present width (grouped titles wrap, so only plain ones can be).
+    QStringList elidedSectionTitles() const;
     int numberOfRowsInSection(int section) const;
     // The footer as last loaded; empty for a section that does not exist.
     QString footerTitleInSection(int section) const;

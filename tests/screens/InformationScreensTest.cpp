@@ -104,7 +104,7 @@ TEST(MoreScreen, cellsLayOutFromTheirContentAndKeepTheLabelsWhenWidened) {
     EXPECT_EQ(cell.iconImageView()->geometry(), QRect(5, 5, 57, 57));
     EXPECT_EQ(cell.nameLabel()->geometry().left(), 72);
     EXPECT_EQ(cell.nameLabel()->geometry().top(), 10);
-    EXPECT_EQ(cell.descriptionLabel()->geometry().top(), 40);
+    EXPECT_EQ(cell.descriptionLabel()->geometry().top(), 35); // room for a second line below
     EXPECT_EQ(cell.nameLabel()->highlightedTextColor(), QColor(Qt::white));
     const QRect before = cell.nameLabel()->geometry();
     cell.resize(480, 67);

@@ -1,4 +1,6 @@
+#include "BarButton.h"
 #include "Button.h"
+#include "CutTexts.h"
 #include "ImageView.h"
 #include "KitTestSupport.h"
 #include "Label.h"
@@ -110,12 +112,14 @@ TEST_F(ControlsTest, labelShrinksItsFontDownToTheMinimumThenElides) {
     EXPECT_LT(label->displayedFont().pixelSize(), 18);
     EXPECT_GE(label->displayedFont().pixelSize(), 10);
     EXPECT_EQ(label->displayedText(), medium) << "shrunk, not cut";
+    EXPECT_FALSE(label->isElided());
     EXPECT_LE(QFontMetricsF(label->displayedFont()).horizontalAdvance(medium), 120);
 
     const QString huge = QString(60, u'8');
     label->setText(huge);
     EXPECT_EQ(label->displayedFont().pixelSize(), 10);
     EXPECT_TRUE(label->displayedText().endsWith(u'…'));
+    EXPECT_TRUE(label->isElided());
     EXPECT_LE(QFontMetricsF(label->displayedFont()).horizontalAdvance(label->displayedText()), 120);
 
     label->setAdjustsFontSizeToFitWidth(false);
@@ -124,6 +128,26 @@ TEST_F(ControlsTest, labelShrinksItsFontDownToTheMinimumThenElides) {
 
     label->resize(1000, 22); // room enough again
     EXPECT_EQ(label->displayedText(), huge);
+    EXPECT_FALSE(label->isElided());
+}
+
+TEST_F(ControlsTest, cutTextsNamesEveryControlTooSmallForItsTextButNotDataThatMayEndInAnEllipsis) {
+    const QString text = QStringLiteral("Too long for this");
+    auto* button = new Button(text, &window);
+    auto* barButton = new BarButton(text, &window);
+    auto* wrapped = new Label(text, &window);
+    wrapped->setWordWrap(true);
+    auto* data = new Label(text, &window);
+    data->setMayElide(true);
+    const QList<QWidget*> controls{button, barButton, wrapped, data};
+    for (QWidget* control : controls) {
+        control->setGeometry(0, 0, 60, 20);
+        control->show();
+    }
+    EXPECT_EQ(cutTexts(&window), QStringList({"button: " + text, "bar button: " + text, "label: " + text}));
+    for (QWidget* control : controls)
+        control->setGeometry(0, 0, 310, 120);
+    EXPECT_EQ(cutTexts(&window), QStringList());
 }
 
 TEST_F(ControlsTest, labelDrawsWithTheHighlightedColourWhenHighlighted) {
