@@ -180,7 +180,7 @@ std::unique_ptr<TableViewCell> CurrencyViewController::makeCurrencyCell() const 
     // While editing, the row's controls take about 100 points; the name keeps its distance to the
     // right edge.
     Autoresizing::setMask(name, Autoresizing::FlexibleWidth);
-    name->setMayElide(true);
+    name->setMayElide(true); // a name the user typed may be longer than two lines
     Label* rate = makeRowLabel(content, QRectF(maxX - 130, 5, 120, 22), Theme::boldSystemFont(18),
                                Qt::AlignRight, Theme::valueTextColor(), RateLabelTag);
     Autoresizing::setMask(rate, Autoresizing::FlexibleLeftMargin);

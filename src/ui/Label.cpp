@@ -127,7 +127,13 @@ bool Label::isElided() const {
         return false;
     if (wordWrap())
         return heightForWidth(width()) > height();
-    return widestLine(text().split(u'\n'), displayedFont()) > contentsRect().width();
+    const QFont font = displayedFont();
+    const QFontMetricsF metrics(font);
+    const qreal available = contentsRect().width();
+    QStringList lines;
+    for (const QString& line : text().split(u'\n'))
+        lines << wrapped(line, metrics, available, m_numberOfLines);
+    return widestLine(lines, font) > available;
 }
 
 QSize Label::minimumSizeHint() const {

@@ -145,6 +145,11 @@ TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
     ASSERT_TRUE(picker());
     expectWhole("picker");
     saveShot("picker");
+    // No match: one row offers to type the currency in, with the code when the search can be one.
+    for (const char* search : {"Qqq", "no such money"}) {
+        picker()->setSearchText(QLatin1String(search));
+        expectWhole("picker without a match");
+    }
     picker()->more();
     ASSERT_TRUE(settled(top<EditViewController>(RatesTab)));
     expectWhole("editor of a new currency");
