@@ -7,25 +7,12 @@
 
 namespace datagen {
 
-// ISO codes that are not money a traveller converts: funds, units of account, precious metals,
-// testing and "no currency" codes.
+// ISO codes that are not money a traveller converts: funds, units of account other than the SDR,
+// testing and "no currency" codes. The precious metals and the SDR are quoted, so they stay.
 inline constexpr std::array kExcludedCodes{
     "BOV", "CHE", "CHW", "CLF", "COU", "MXV", "USN", "UYI", "UYW", // funds and indexed units
-    "XAG", "XAU", "XPD", "XPT",                                    // precious metals
-    "XBA", "XBB", "XBC", "XBD", "XDR", "XSU", "XUA",               // units of account
+    "XBA", "XBB", "XBC", "XBD", "XSU", "XUA",                      // units of account
     "XTS", "XXX",                                                  // testing, no currency
-};
-
-// Codes the iso-codes list still carries although a newer code has taken their place; keeping both
-// would show the same money twice, once under a name like "Sierra Leonean Leone (1964—2022)".
-struct SupersededCode {
-    const char* code;
-    const char* successor;
-};
-inline constexpr std::array kSupersededCodes{
-    SupersededCode{"ANG", "XCG"}, // Caribbean guilder, 2025, at par
-    SupersededCode{"SLL", "SLE"}, // redenominated 1000:1, 2022
-    SupersededCode{"ZWL", "ZWG"}, // Zimbabwe Gold, 2024
 };
 
 // Current ISO codes assigned after the iso-codes release we build against.
@@ -74,6 +61,10 @@ inline constexpr std::array kReplacements{
     Replacement{"LTL", "EUR", 3.45280},                                     // 2015
     Replacement{"HRK", "EUR", 7.53450},                                     // 2023
     Replacement{"BGN", "EUR", 1.95583},                                     // 2026
+    // Currencies replaced by a new code at a legally fixed rate; people still hold and price in them.
+    Replacement{"ANG", "XCG", 1.0},       // Caribbean guilder, 2025, at par
+    Replacement{"SLL", "SLE", 1000.0},    // new leone, redenominated 1000:1, 2022
+    Replacement{"ZWL", "ZWG", 2498.7242}, // Zimbabwe Gold, 2024
 };
 
 // The starting list of foreign currencies. The home currency is skipped when the list is built, so it

@@ -127,10 +127,6 @@ QSet<QString> codeSet(const auto& table) {
 Catalogue buildCatalogue(const Snapshot& snapshot, const QSet<QString>& isoCodes, QStringList* errors,
                          QStringList* notes) {
     const auto excluded = codeSet(datagen::kExcludedCodes);
-    QSet<QString> superseded;
-    for (const auto& entry : datagen::kSupersededCodes) {
-        superseded.insert(QString::fromLatin1(entry.code));
-    }
     QMap<QString, const datagen::Replacement*> replacements;
     for (const auto& replacement : datagen::kReplacements) {
         replacements.insert(QString::fromLatin1(replacement.code), &replacement);
@@ -145,7 +141,7 @@ Catalogue buildCatalogue(const Snapshot& snapshot, const QSet<QString>& isoCodes
         }
     };
     for (const auto& code : isoCodes) {
-        if (!excluded.contains(code) && !superseded.contains(code)) {
+        if (!excluded.contains(code)) {
             addQuoted(code);
         }
     }
@@ -158,12 +154,6 @@ Catalogue buildCatalogue(const Snapshot& snapshot, const QSet<QString>& isoCodes
     }
     for (const auto& code : replacements.keys()) {
         codes.insert(code);
-    }
-    for (const auto& entry : datagen::kSupersededCodes) {
-        if (!codes.contains(QString::fromLatin1(entry.successor))) {
-            errors->append(QStringLiteral("%1 is left out in favour of %2, which is missing")
-                               .arg(QString::fromLatin1(entry.code), QString::fromLatin1(entry.successor)));
-        }
     }
 
     Catalogue catalogue;
