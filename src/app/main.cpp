@@ -17,12 +17,14 @@
 
 namespace {
 
+// The language of the texts comes from the system locale's UI languages: LANGUAGE (a list, as with
+// gettext), else LC_ALL, LC_MESSAGES, LANG. Not from QLocale(), which may be set to the numbers' locale.
 void installTranslations(QApplication& app) {
     for (const auto& [file, folder] :
          {std::pair{QStringLiteral("ratepad"), QStringLiteral(":/i18n")},
           std::pair{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
         auto translator = std::make_unique<QTranslator>(&app);
-        if (translator->load(QLocale(), file, QStringLiteral("_"), folder))
+        if (translator->load(QLocale::system(), file, QStringLiteral("_"), folder))
             app.installTranslator(translator.release());
     }
 }

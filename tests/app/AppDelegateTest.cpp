@@ -5,7 +5,9 @@
 #include "TabBarController.h"
 #include "TempConfig.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -76,5 +78,34 @@ TEST(AppDelegate, theCommandLineIsAnsweredWithoutADisplay) {
         const QByteArray output =
             c.status == 2 ? program.readAllStandardError() : program.readAllStandardOutput();
         EXPECT_TRUE(output.contains(c.output)) << output.toStdString();
+    }
+}
+
+// The texts follow LANGUAGE, then LC_ALL, LC_MESSAGES and LANG, whatever the other categories say;
+// the screenshots are named after the tabs' titles, so they show the language the program chose.
+TEST(AppDelegate, theProgramSpeaksTheLanguageOfTheMessagesCategory) {
+    struct Case {
+        QStringList environment;
+        const char* firstShot;
+    };
+    const Case cases[] = {
+        {{"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8", "LANGUAGE=ja:de"}, "1-換算.png"},
+        {{"LANG=en_US.UTF-8", "LC_MESSAGES=de_DE.UTF-8", "LC_ALL=fr_FR.UTF-8"}, "1-conversion.png"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.environment.join(' ').toStdString());
+        const TempConfig config;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(name);
+        for (const QString& setting : c.environment)
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(RATEPAD_APP, {"--rate-server", "127.0.0.1:1", "--screenshots", config.path()});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_TRUE(QFileInfo::exists(config.path() + "/" + QString::fromUtf8(c.firstShot)))
+            << QDir(config.path()).entryList(QDir::Files).join(' ').toStdString();
     }
 }
