@@ -4,10 +4,41 @@
 #include "ReplacementCurrencies.h"
 #include "ServiceNumberFormatter.h"
 
+#include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+
+namespace {
+
+// When a reply of one network access manager last finished: lookups still waiting for one of its
+// connections fail only once nothing has moved for their whole deadline. One per manager, kept as its
+// child, so that a finished reply costs one update however many lookups wait.
+class QueueProgress final : public QObject {
+public:
+    static QueueProgress* of(QNetworkAccessManager& network) {
+        static constexpr char kProperty[] = "ratepadQueueProgress";
+        auto* progress = qvariant_cast<QObject*>(network.property(kProperty));
+        if (!progress) {
+            progress = new QueueProgress(network);
+            network.setProperty(kProperty, QVariant::fromValue<QObject*>(progress));
+        }
+        return static_cast<QueueProgress*>(progress);
+    }
+    std::chrono::milliseconds sinceLastMove() const {
+        return std::chrono::milliseconds(m_lastMove.elapsed());
+    }
+
+private:
+    explicit QueueProgress(QNetworkAccessManager& network) : QObject(&network) {
+        m_lastMove.start();
+        connect(&network, &QNetworkAccessManager::finished, this, [this] { m_lastMove.restart(); });
+    }
+    QElapsedTimer m_lastMove;
+};
+
+} // namespace
 
 std::shared_ptr<CurrencyConvertor> CurrencyConvertor::create(const QString& fromCurrency,
                                                              const QString& toCurrency,
@@ -87,13 +118,11 @@ bool CurrencyConvertor::connectToService(const RateService& service, QNetworkAcc
 
     m_deadline.setSingleShot(true);
     m_deadline.setTimerType(Qt::PreciseTimer);
-    m_deadline.setInterval(service.replyDeadline);
-    connect(&m_deadline, &QTimer::timeout, this, [this] { end(Decimal(0)); });
+    m_replyDeadline = service.replyDeadline;
+    m_deadline.setInterval(m_replyDeadline);
+    m_queueProgress = QueueProgress::of(network);
+    connect(&m_deadline, &QTimer::timeout, this, &CurrencyConvertor::deadlinePassed);
     m_deadline.start();
-    m_queueProgress = connect(&network, &QNetworkAccessManager::finished, this, [this](QNetworkReply* other) {
-        if (other != m_reply)
-            m_deadline.start();
-    });
     return true;
 }
 
@@ -102,8 +131,19 @@ void CurrencyConvertor::requestSent() {
     if (m_sent)
         return;
     m_sent = true;
-    disconnect(m_queueProgress);
-    m_deadline.start();
+    m_deadline.start(m_replyDeadline);
+}
+
+void CurrencyConvertor::deadlinePassed() {
+    if (!m_sent && m_queueProgress) {
+        const auto still =
+            m_replyDeadline - static_cast<QueueProgress*>(m_queueProgress.data())->sinceLastMove();
+        if (still.count() > 0) {
+            m_deadline.start(still); // the lookups ahead moved meanwhile: keep waiting
+            return;
+        }
+    }
+    end(Decimal(0));
 }
 
 void CurrencyConvertor::receiveData() {
@@ -135,7 +175,6 @@ void CurrencyConvertor::end(const Decimal& rate) {
     // Let go of the connection and the body before publishing: the owner may drop this lookup
     // from inside the notification.
     m_deadline.stop();
-    disconnect(m_queueProgress);
     if (m_reply) {
         m_reply->disconnect(this);
         m_reply->abort(); // nothing more is read; a reply that has finished ignores this

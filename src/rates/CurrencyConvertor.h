@@ -44,6 +44,7 @@ private:
     CurrencyConvertor(const QString& fromCurrency, const QString& toCurrency);
     bool connectToService(const RateService& service, QNetworkAccessManager& network);
     void requestSent();
+    void deadlinePassed();
     void receiveData();
     void connectionDidFinishLoading();
     void end(const Decimal& rate);
@@ -55,9 +56,10 @@ private:
     std::optional<Decimal> m_rate;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_receivedData;
-    // Runs while the request waits for a connection, restarted whenever another reply finishes;
+    // Runs while the request waits for a connection, extended while other replies keep finishing;
     // then runs once from the moment the request is sent.
+    std::chrono::milliseconds m_replyDeadline{0};
     QTimer m_deadline;
     bool m_sent = false;
-    QMetaObject::Connection m_queueProgress;
+    QPointer<QObject> m_queueProgress;
 };
