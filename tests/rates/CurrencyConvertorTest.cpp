@@ -130,7 +130,7 @@ TEST_F(CurrencyConvertorTest, everyBadAnswerIsAFailedLookup) {
           .close = true}},
     };
     for (const auto& [what, answer] : answers) {
-        HttpFixture server([answer](const QByteArray&) { return answer; });
+        HttpFixture server([answer = answer](const QByteArray&) { return answer; });
         EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "0") << what;
     }
 }
@@ -141,7 +141,7 @@ TEST_F(CurrencyConvertorTest, tagLogLinesKeepTheirPrefixAndAShortEscapedExcerpt)
     for (const auto& [answer, prefix] :
          {std::pair{HttpFixture::response(200, noise), "Open tag not found: "},
           std::pair{HttpFixture::response(200, open + noise), "Close tag not found: "}}) {
-        HttpFixture server([answer](const QByteArray&) { return answer; });
+        HttpFixture server([answer = answer](const QByteArray&) { return answer; });
         LogCapture log;
         EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "0");
         ASSERT_EQ(log.lines().size(), 1);
