@@ -41,14 +41,24 @@ ratepad_install() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
 }
 
-# Some tests run under a German locale (a decimal comma); generate it once if it is missing.
+# The suite runs a second time under German (a decimal comma), and some tests under Arabic (digits of
+# its own); generate those locales once if they are missing.
+RATEPAD_LOCALES=(de_DE.UTF-8 ar_EG.UTF-8)
+
 ratepad_locales() {
-    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    local missing=() l
+    for l in "${RATEPAD_LOCALES[@]}"; do
+        locale -a 2>/dev/null | grep -qix "${l%.UTF-8}.utf-\?8" || missing+=("$l")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     if [ -f /etc/locale.gen ]; then
-        "${sudo[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-        "${sudo[@]}" locale-gen >/dev/null || echo "note: could not generate de_DE.UTF-8; one test will be skipped" >&2
+        for l in "${missing[@]}"; do
+            "${sudo[@]}" sed -i "s/^# *\(${l} UTF-8\)/\1/" /etc/locale.gen
+            grep -q "^${l} UTF-8" /etc/locale.gen || echo "${l} UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        done
+        "${sudo[@]}" locale-gen >/dev/null || echo "note: could not generate ${missing[*]}" >&2
     fi
 }
 

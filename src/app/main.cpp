@@ -2,6 +2,7 @@
 #include "AppWindow.h"
 #include "Bundle.h"
 #include "FirstFrameProbe.h"
+#include "LocaleCategories.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,14 +18,17 @@
 
 namespace {
 
-// The language of the texts comes from the system locale's UI languages: LANGUAGE (a list, as with
-// gettext), else LC_ALL, LC_MESSAGES, LANG. Not from QLocale(), which may be set to the numbers' locale.
+// Texts follow LANGUAGE and LC_MESSAGES: the first of the user's languages that has a translation.
 void installTranslations(QApplication& app) {
+    const QStringList languages = LocaleCategories::textLanguages();
     for (const auto& [file, folder] :
          {std::pair{QStringLiteral("ratepad"), QStringLiteral(":/i18n")},
           std::pair{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {
         auto translator = std::make_unique<QTranslator>(&app);
-        if (translator->load(QLocale::system(), file, QStringLiteral("_"), folder))
+        const bool found = std::any_of(languages.begin(), languages.end(), [&](const QString& language) {
+            return translator->load(QLocale(language), file, QStringLiteral("_"), folder);
+        });
+        if (found)
             app.installTranslator(translator.release());
     }
 }

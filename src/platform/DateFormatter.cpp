@@ -1,5 +1,7 @@
 #include "DateFormatter.h"
 
+#include "LocaleCategories.h"
+
 #include <unicode/datefmt.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
@@ -29,8 +31,7 @@ DateFormatter::DateFormatter(Style dateStyle, Style timeStyle, const QString& lo
     // With neither part ICU falls back to a fixed pattern; showing nothing is what was asked for.
     if (dateStyle == Style::None && timeStyle == Style::None)
         return;
-    const icu::Locale icuLocale =
-        locale.isEmpty() ? icu::Locale::getDefault() : icu::Locale(locale.toUtf8().constData());
+    const icu::Locale icuLocale((locale.isEmpty() ? LocaleCategories::dates() : locale).toUtf8().constData());
     m_format.reset(
         icu::DateFormat::createDateTimeInstance(icuStyle(dateStyle), icuStyle(timeStyle), icuLocale));
     if (!m_format) {

@@ -10,7 +10,8 @@ class DateFormat;
 U_NAMESPACE_END
 
 // A date formatter over ICU's DateFormat with a date style and a time style, in a locale and time
-// zone fixed at creation (by default the process's current ones).
+// zone fixed at creation (by default the locale for dates,
+// LocaleCategories::dates(), and the process's time zone).
 class DateFormatter final {
 public:
     enum class Style { None, Short, Medium, Long, Full };

@@ -416,15 +416,15 @@ QString Decimal::toString() const {
     return digits;
 }
 
-QString Decimal::toString(const QLocale& locale) const {
+QString Decimal::toString(const QString& decimalSeparator, const QString& minusSign) const {
     QString text = toString();
     if (m_nan)
         return text;
-    if (isNegative())
-        text.replace(0, 1, locale.negativeSign());
     const qsizetype point = text.indexOf(u'.');
     if (point >= 0)
-        text.replace(point, 1, locale.decimalPoint());
+        text.replace(point, 1, decimalSeparator);
+    if (isNegative())
+        text.replace(0, 1, minusSign);
     return text;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QMetaType>
 #include <QString>
 #include <compare>
@@ -65,8 +64,9 @@ public:
 
     // Plain notation with "." and no grouping, no trailing zeros; "NaN" for not a number.
     QString toString() const;
-    // The same with the locale's decimal separator and minus sign.
-    QString toString(const QLocale& locale) const;
+    // The same with another decimal separator and minus sign (a locale's, which may be longer than
+    // one character).
+    QString toString(const QString& decimalSeparator, const QString& minusSign) const;
     double toDouble() const;
     // Integral and within 64 bits.
     std::optional<std::int64_t> toInteger() const;

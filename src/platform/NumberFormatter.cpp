@@ -1,5 +1,7 @@
 #include "NumberFormatter.h"
 
+#include "LocaleCategories.h"
+
 #include <QtGlobal>
 #include <string>
 #include <unicode/dcfmtsym.h>
@@ -20,7 +22,7 @@ QString fromIcu(const icu::UnicodeString& text) {
 }
 
 icu::Locale icuLocale(const QString& name) {
-    return name.isEmpty() ? icu::Locale::getDefault() : icu::Locale(name.toUtf8().constData());
+    return icu::Locale((name.isEmpty() ? LocaleCategories::numbers() : name).toUtf8().constData());
 }
 
 icu::DecimalFormat::ERoundingMode icuRoundingMode(RoundingMode mode) {

@@ -16,7 +16,8 @@ U_NAMESPACE_END
 // Decimals are formatted and parsed exactly, without passing through a double.
 class NumberFormatter final {
 public:
-    // `locale` is an ICU locale name such as "de_DE"; empty means the process's default locale.
+    // `locale` is an ICU locale name such as "de_DE"; empty means the locale for figures
+    // (LocaleCategories::numbers()).
     explicit NumberFormatter(const QString& pattern, const QString& locale = {});
     ~NumberFormatter();
     Q_DISABLE_COPY_MOVE(NumberFormatter)

@@ -1,5 +1,6 @@
 #include "DecimalEntry.h"
 
+#include "LocaleCategories.h"
 #include "NumberFormatter.h"
 
 DecimalEntry::DecimalEntry(QObject* parent) : QObject(parent) {}
@@ -74,11 +75,15 @@ QString DecimalEntry::displayPattern(int fractionDigits) {
     return QStringLiteral("0.") + QString(fractionDigits, u'0');
 }
 
-QString DecimalEntry::shownText(const QLocale& locale) const {
+QString DecimalEntry::shownText(const QString& locale) const {
     // Built afresh each time: the pattern follows the number of decimals typed.
-    NumberFormatter formatter(displayPattern(m_fractionDigits), locale.name());
+    NumberFormatter formatter(displayPattern(m_fractionDigits), locale);
     formatter.setRoundingMode(RoundingMode::Plain);
     return formatter.stringFromDecimal(shownValue());
+}
+
+QString DecimalEntry::resultText(const Decimal& result) {
+    return result.toString(LocaleCategories::decimalSeparator(), LocaleCategories::minusSign());
 }
 
 void DecimalEntry::setCurrentValue(const Decimal& value) {

@@ -2,7 +2,6 @@
 
 #include "Decimal.h"
 
-#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -61,12 +60,12 @@ public:
 
     // "0", or "0." and `fractionDigits` zeros.
     static QString displayPattern(int fractionDigits);
-    // The shown amount through a number formatter made for this call in `locale`.
-    QString shownText(const QLocale& locale) const;
-    // A result as the decimal's own text: the locale's separator, no grouping, no trailing zeros.
-    static QString resultText(const Decimal& result, const QLocale& locale) {
-        return result.toString(locale);
-    }
+    // The shown amount through a number formatter made for this call in the ICU `locale` (empty: the
+    // locale for figures).
+    QString shownText(const QString& locale = {}) const;
+    // A result as the decimal's own text: the separator of the locale for figures, no grouping, no
+    // trailing zeros.
+    static QString resultText(const Decimal& result);
 
 signals:
     void currentValueChanged();

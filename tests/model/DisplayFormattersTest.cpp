@@ -3,7 +3,6 @@
 #include "ServiceNumberFormatter.h"
 
 #include <gtest/gtest.h>
-#include <unicode/locid.h>
 
 namespace {
 
@@ -55,11 +54,7 @@ TEST(DisplayFormatters, updateDatesUseShortDateWithShortOrLongTime) {
 }
 
 TEST(ServiceNumberFormatter, readsPointDecimalsWhateverTheLocale) {
-    const icu::Locale saved = icu::Locale::getDefault();
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale::setDefault(icu::Locale("de_DE"), status);
-    const auto formatter = makeExchangeRateFormatter();
-    icu::Locale::setDefault(saved, status);
+    const auto formatter = makeExchangeRateFormatter(QStringLiteral("de_DE"));
 
     EXPECT_EQ(formatter->decimalFromString("1.2345"), d("1.2345"));
     EXPECT_EQ(formatter->decimalFromString("0.5"), d("0.5"));

@@ -1,7 +1,6 @@
 #include "Decimal.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QProcess>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -40,11 +39,11 @@ TEST(Decimal, refusesTextThatIsNotOneNumber) {
         EXPECT_TRUE(d(bad).isNaN()) << bad;
 }
 
-TEST(Decimal, writesTheLocalesSeparatorWithoutGrouping) {
-    const QLocale german(QLocale::German, QLocale::Germany);
-    EXPECT_EQ(d("-1234567.25").toString(german), "-1234567,25");
-    EXPECT_EQ(d("1234567.25").toString(QLocale(QLocale::English, QLocale::UnitedStates)), "1234567.25");
-    EXPECT_EQ(Decimal::notANumber().toString(german), "NaN");
+TEST(Decimal, writesTheGivenSeparatorAndMinusSignWithoutGrouping) {
+    EXPECT_EQ(d("-1234567.25").toString(",", "-"), "-1234567,25");
+    EXPECT_EQ(d("-0.5").toString("\u066B", "\u200E-"), "\u200E-0\u066B5"); // both longer or wider than "."
+    EXPECT_EQ(d("1234567").toString(",", "-"), "1234567");
+    EXPECT_EQ(Decimal::notANumber().toString(",", "-"), "NaN");
 }
 
 TEST(Decimal, convertsFromDoubleThroughTheShortestText) {

@@ -6,10 +6,10 @@
 #include "KeyClick.h"
 #include "KeypadButton.h"
 #include "Label.h"
+#include "LocalFigures.h"
 #include "TempConfig.h"
 #include "UserDefaults.h"
 
-#include <QLocale>
 #include <QTest>
 #include <QTimeZone>
 #include <array>
@@ -24,16 +24,11 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
-// Sets the process's default locale for one scope.
-class DefaultLocale final {
-public:
-    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~DefaultLocale() { QLocale::setDefault(m_saved); }
-    Q_DISABLE_COPY_MOVE(DefaultLocale)
-
-private:
-    QLocale m_saved;
-};
+inline Amounts local(Amounts figures) {
+    for (QString& figure : figures)
+        figure = local(figure);
+    return figures;
+}
 
 // A converter on screen over a real manager built from the shipped resources and a private
 // preferences file: local currency USD, current foreign currency EUR, automatic updates off.
@@ -84,7 +79,7 @@ protected:
         ASSERT_EQ(target, key) << key->objectName().toStdString() << " is not what is shown at its place";
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(view(), centre));
     }
-    // Digits, "." for the decimal key, "C" for clear.
+    // Digits, "." for the decimal key (whatever separator it shows), "C" for clear.
     void type(const QString& keys) const {
         for (const QChar c : keys)
             press(c.isDigit() ? digitKey(c.digitValue()) : c == u'.' ? decimalKey() : clearKey());
@@ -96,8 +91,6 @@ protected:
     std::shared_ptr<ForeignCurrency> eur() const { return manager->foreignCurrencies().value(0); }
     std::shared_ptr<ForeignCurrency> gbp() const { return manager->foreignCurrencies().value(1); }
 
-    // Texts are compared with "." as the decimal separator unless a test sets another locale.
-    DefaultLocale locale{QLocale::c()};
     TempConfig config;
     QDateTime now{QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc()};
     std::unique_ptr<UserDefaults> defaults;

@@ -2,6 +2,7 @@
 #include "Animations.h"
 #include "ConverterFixture.h"
 #include "DisplayFormatters.h"
+#include "LocaleRun.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,14 +21,14 @@ void waitOutDecimalKeyFade() {
 TEST_F(ConverterFixture, showsExactlyTheDecimalsTypedAndOneLeadingZero) {
     show();
     eur()->setRate(rate("2"));
-    EXPECT_EQ(amounts(), (Amounts{"0", "0", "0", "0"}));
+    EXPECT_EQ(amounts(), local(Amounts{"0", "0", "0", "0"}));
     const QStringList shown{"0", "0", "1", "12", "12", "12.0", "12.05"};
     for (qsizetype i = 0; i < shown.size(); ++i) {
         type(QString(QStringLiteral("0012.05")[i]));
-        EXPECT_EQ(text("amountOriginalOne"), shown[i]) << "key " << i;
-        EXPECT_EQ(text("amountOriginalTwo"), shown[i]) << "key " << i;
+        EXPECT_EQ(text("amountOriginalOne"), local(shown[i])) << "key " << i;
+        EXPECT_EQ(text("amountOriginalTwo"), local(shown[i])) << "key " << i;
     }
-    EXPECT_EQ(amounts(), (Amounts{"12.05", "24.1", "12.05", "6.03"})); // 6.025 rounds away from zero
+    EXPECT_EQ(amounts(), local(Amounts{"12.05", "24.1", "12.05", "6.03"})); // 6.025 rounds away from zero
 
     // The decimal key shrinks and fades, then goes; a second point cannot be typed.
     QTRY_VERIFY_WITH_TIMEOUT(decimalKey()->isHidden(), 5000);
@@ -36,7 +37,7 @@ TEST_F(ConverterFixture, showsExactlyTheDecimalsTypedAndOneLeadingZero) {
                               ConverterViewController::kDecimalKeyHiddenScale, 5000);
     QTest::keyClick(view(), Qt::Key_Period);
     type("7");
-    EXPECT_EQ(text("amountOriginalOne"), "12.057");
+    EXPECT_EQ(text("amountOriginalOne"), local("12.057"));
 }
 
 TEST_F(ConverterFixture, convertsBothWaysRoundedHalfUpToCentsWithoutTrailingZeros) {
@@ -55,7 +56,7 @@ TEST_F(ConverterFixture, convertsBothWaysRoundedHalfUpToCentsWithoutTrailingZero
     for (const auto& c : cases) {
         eur()->setRate(rate(c.rate));
         type(QStringLiteral("C") + QString::fromLatin1(c.typed));
-        EXPECT_EQ(amounts(), c.shown) << "rate " << c.rate << ", typed " << c.typed;
+        EXPECT_EQ(amounts(), local(c.shown)) << "rate " << c.rate << ", typed " << c.typed;
     }
 }
 
@@ -65,11 +66,11 @@ TEST_F(ConverterFixture, clearShowsZeroKeepsTheRateAndTheDecimalKeyIsVisibleExac
     type("12.5");
     QTRY_VERIFY_WITH_TIMEOUT(decimalKey()->isHidden(), 5000);
     type("C");
-    EXPECT_EQ(amounts(), (Amounts{"0", "0", "0", "0"}));
+    EXPECT_EQ(amounts(), local(Amounts{"0", "0", "0", "0"}));
     EXPECT_TRUE(decimalKey()->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(Animations::opacity(decimalKey()), 1.0, 5000);
     type("2");
-    EXPECT_EQ(amounts(), (Amounts{"2", "3", "2", "1.33"}));
+    EXPECT_EQ(amounts(), local(Amounts{"2", "3", "2", "1.33"}));
 
     // Clear within the fade: the hide still pending must not take the key from integer entry.
     type("3.C");
@@ -82,20 +83,20 @@ TEST_F(ConverterFixture, clearShowsZeroKeepsTheRateAndTheDecimalKeyIsVisibleExac
     waitOutDecimalKeyFade();
     EXPECT_TRUE(decimalKey()->isHidden());
     type("5");
-    EXPECT_EQ(text("amountOriginalOne"), "0.5");
+    EXPECT_EQ(text("amountOriginalOne"), local("0.5"));
 }
 
 TEST_F(ConverterFixture, aRateArrivingRedrawsBothResultsAndKeepsTheTypedAmount) {
     show();
     eur()->setRate(std::nullopt);
     type("2.50");
-    EXPECT_EQ(amounts(), (Amounts{"2.50", "0", "2.50", "0"}));
+    EXPECT_EQ(amounts(), local(Amounts{"2.50", "0", "2.50", "0"}));
     eur()->setRate(rate("4"));
-    EXPECT_EQ(amounts(), (Amounts{"2.50", "10", "2.50", "0.63"}));
+    EXPECT_EQ(amounts(), local(Amounts{"2.50", "10", "2.50", "0.63"}));
     // Rates that cannot convert give 0 in both results, silently.
     for (const auto& unusable : {rate("0"), rate("-2"), std::optional<Decimal>(Decimal::notANumber())}) {
         eur()->setRate(unusable);
-        EXPECT_EQ(amounts(), (Amounts{"2.50", "0", "2.50", "0"}));
+        EXPECT_EQ(amounts(), local(Amounts{"2.50", "0", "2.50", "0"}));
     }
 }
 
@@ -117,7 +118,7 @@ TEST_F(ConverterFixture, followsTheCurrentCurrencyItsLabelsAndItsUpdateDate) {
     EXPECT_EQ(text("labelOriginalTwo"), "GBP");
     EXPECT_EQ(text("labelConvertedTwo"), "in USD");
     EXPECT_EQ(field("amountConvertedOne")->accessibleName(), "Amount converted to GBP");
-    EXPECT_EQ(amounts(), (Amounts{"10", "5", "10", "20"}));
+    EXPECT_EQ(amounts(), local(Amounts{"10", "5", "10", "20"}));
     EXPECT_EQ(text("labelUpdateDate"), "Last Update: Never");
 
     // The record left behind no longer moves anything; with no current currency at all, nothing
@@ -126,16 +127,39 @@ TEST_F(ConverterFixture, followsTheCurrentCurrencyItsLabelsAndItsUpdateDate) {
     manager->setForeignCurrency(nullptr);
     gbp()->setRate(rate("3"));
     EXPECT_EQ(text("labelConvertedOne"), "in GBP");
-    EXPECT_EQ(amounts(), (Amounts{"10", "5", "10", "20"}));
+    EXPECT_EQ(amounts(), local(Amounts{"10", "5", "10", "20"}));
 }
 
-TEST_F(ConverterFixture, aCommaLocaleShowsAndTakesCommas) {
-    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+// Figures follow LC_NUMERIC alone, on the keypad and in every formatter; dates follow LC_TIME.
+TEST_F(ConverterFixture, figuresFollowTheNumbersLocaleAndDatesTheTimeLocale) {
+    if (runsElsewhereWith(
+            {{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}, {"LC_TIME", "ja_JP.UTF-8"}}))
+        return;
     show();
     EXPECT_EQ(decimalKey()->text(), ",");
     eur()->setRate(rate("1.5"));
     QTest::keyClicks(view(), "1234,05");
     EXPECT_EQ(amounts(), (Amounts{"1234,05", "1851,08", "1234,05", "822,7"}));
+    EXPECT_EQ(shortExchangeRateFormatter().stringFromDecimal(*rate("1.5")), "1,50000");
+    EXPECT_EQ(longExchangeRateFormatter().decimalFromString("1,5"), rate("1.5"));
+    EXPECT_EQ(makeShortUpdateDateFormatter({}, "UTC")->stringFromDate(now), "2026/12/07 12:00");
+}
+
+// Under a locale with digits of its own, every figure keeps to Latin digits: the typed amount, the
+// results, the keys, the list's rates and dates.
+TEST_F(ConverterFixture, figuresAndDatesUseLatinDigitsUnderArabic) {
+    if (runsElsewhereUnder("ar_EG.UTF-8"))
+        return;
+    show();
+    for (int digit = 0; digit <= 9; ++digit)
+        EXPECT_EQ(digitKey(digit)->text(), QString::number(digit));
+    EXPECT_EQ(decimalKey()->text(), ".");
+    eur()->setRate(rate("1.5"));
+    QTest::keyClicks(view(), "1234.05");
+    EXPECT_EQ(amounts(), (Amounts{"1234.05", "1851.08", "1234.05", "822.7"}));
+    EXPECT_EQ(shortExchangeRateFormatter().stringFromDecimal(*rate("1.5")), "1.50000");
+    const QString date = makeShortUpdateDateFormatter({}, "UTC")->stringFromDate(now);
+    EXPECT_TRUE(date.contains("2026") && date.contains("12:00")) << date.toStdString();
 }
 
 TEST_F(ConverterFixture, typingStopsAtThirtyEightDigitsAndLongAmountsShrinkThenElideAtTheLeft) {
@@ -144,20 +168,20 @@ TEST_F(ConverterFixture, typingStopsAtThirtyEightDigitsAndLongAmountsShrinkThenE
     QSignalSpy clicks(&controller->keyClick(), &KeyClick::played);
     const QString digits = QStringLiteral("12345678901234567890123456789012345.678");
     type(digits + "9");
-    EXPECT_EQ(text("amountOriginalOne"), digits);
+    EXPECT_EQ(text("amountOriginalOne"), local(digits));
     EXPECT_EQ(clicks.size(), 39) << "38 digits and the point; the refused digit makes no click";
-    EXPECT_EQ(text("amountConvertedOne"), "18518518351851851835185185183518518.52");
+    EXPECT_EQ(text("amountConvertedOne"), local("18518518351851851835185185183518518.52"));
 
     Label* amount = field("amountOriginalOne");
     EXPECT_LT(amount->displayedFont().pixelSize(), 24);
     EXPECT_GE(amount->displayedFont().pixelSize(), 12);
     EXPECT_TRUE(amount->displayedText().startsWith(QChar(0x2026))) << amount->displayedText().toStdString();
-    EXPECT_TRUE(amount->displayedText().endsWith("5.678"));
+    EXPECT_TRUE(amount->displayedText().endsWith(local("5.678")));
 
     // Zeros after the point count as typed digits: every one of them stays on display.
     const QString fraction = QString(37, u'0') + u'1';
     type("C0." + fraction + "5");
-    EXPECT_EQ(text("amountOriginalOne"), "0." + fraction);
+    EXPECT_EQ(text("amountOriginalOne"), local("0." + fraction));
 }
 
 TEST_F(ConverterFixture, aPhysicalKeyboardTypesLikeTheKeypadAndCtrlCCopiesRowOne) {
@@ -168,21 +192,21 @@ TEST_F(ConverterFixture, aPhysicalKeyboardTypesLikeTheKeypadAndCtrlCCopiesRowOne
     QObject::connect(&controller->keyClick(), &KeyClick::played, view(),
                      [&] { shownAtClick = text("amountOriginalOne"); });
     QTest::keyClicks(view(), "12.5.");
-    EXPECT_EQ(amounts(), (Amounts{"12.5", "25", "12.5", "6.25"}));
+    EXPECT_EQ(amounts(), local(Amounts{"12.5", "25", "12.5", "6.25"}));
     EXPECT_EQ(clicks.size(), 4) << "a second point neither acts nor clicks";
-    EXPECT_EQ(shownAtClick, "12.5") << "the click comes after the change";
+    EXPECT_EQ(shownAtClick, local("12.5")) << "the click comes after the change";
     QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "25");
 
     QTest::keyClick(view(), Qt::Key_Escape);
-    EXPECT_EQ(amounts(), (Amounts{"0", "0", "0", "0"}));
+    EXPECT_EQ(amounts(), local(Amounts{"0", "0", "0", "0"}));
     QTest::keyClicks(view(), "3");
     QTest::keyClick(view(), Qt::Key_Delete);
     // Number-pad digits type; digits with Ctrl or Alt are someone else's shortcuts.
     QTest::keyClick(view(), Qt::Key_4, Qt::KeypadModifier);
     QTest::keyClick(view(), Qt::Key_5, Qt::ControlModifier);
     QTest::keyClick(view(), Qt::Key_6, Qt::AltModifier);
-    EXPECT_EQ(text("amountOriginalOne"), "4");
+    EXPECT_EQ(text("amountOriginalOne"), local("4"));
 
     // A key held on the keyboard shows pressed until it is let go.
     for (const auto& [qtKey, button] :
@@ -200,10 +224,10 @@ TEST_F(ConverterFixture, aMouseKeyActsWhenLetGoAndSlidingOffCancels) {
     KeypadButton* eight = digitKey(8);
     QTest::mousePress(eight, Qt::LeftButton);
     EXPECT_TRUE(eight->isDown());
-    EXPECT_EQ(text("amountOriginalOne"), "0");
+    EXPECT_EQ(text("amountOriginalOne"), local("0"));
     QTest::mouseRelease(eight, Qt::LeftButton);
     EXPECT_FALSE(eight->isDown());
-    EXPECT_EQ(text("amountOriginalOne"), "8");
+    EXPECT_EQ(text("amountOriginalOne"), local("8"));
 
     QTest::mousePress(eight, Qt::LeftButton);
     QMouseEvent away(QEvent::MouseMove, QPointF(-20, -20), eight->mapToGlobal(QPointF(-20, -20)),
@@ -211,7 +235,7 @@ TEST_F(ConverterFixture, aMouseKeyActsWhenLetGoAndSlidingOffCancels) {
     QCoreApplication::sendEvent(eight, &away);
     EXPECT_FALSE(eight->isDown());
     QTest::mouseRelease(eight, Qt::LeftButton, {}, QPoint(-20, -20));
-    EXPECT_EQ(text("amountOriginalOne"), "8");
+    EXPECT_EQ(text("amountOriginalOne"), local("8"));
 }
 
 } // namespace

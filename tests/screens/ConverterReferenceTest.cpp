@@ -30,7 +30,7 @@ TEST_F(ConverterFixture, randomAmountsAndRatesMatchPythonsDecimalRoundedHalfUp) 
         type(QStringLiteral("C") + typed);
         if (!rateFirst)
             record->setRate(rate);
-        EXPECT_EQ(amounts(), (std::array<QString, 4>{typed, f[2], typed, f[3]}))
+        EXPECT_EQ(amounts(), local(Amounts{typed, f[2], typed, f[3]}))
             << "typed " << typed.toStdString() << " at rate " << f[1].toStdString();
         ++checked;
     }

@@ -9,6 +9,7 @@
 #include "FocusRingButton.h"
 #include "ImageView.h"
 #include "Label.h"
+#include "LocalFigures.h"
 #include "NavigationBar.h"
 #include "NavigationItem.h"
 #include "SelectionViewController.h"
@@ -137,11 +138,11 @@ TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateD
 
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::CodeLabelTag), "EUR");
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::NameLabelTag), "Euro");
-    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "0.90000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), local("0.90000"));
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag), "Never");
     EXPECT_EQ(textAt(table, IndexPath(1, 1), Tag::UpdateLabelTag),
               shortUpdateDateFormatter().stringFromDate(gbp->lastUpdate()));
-    EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), "150.50000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), local("150.50000"));
     EXPECT_EQ(textAt(table, IndexPath(1, 3), Tag::CodeLabelTag), "XAU");
     EXPECT_EQ(textAt(table, IndexPath(1, 3), Tag::RateLabelTag), "Unknown");
     EXPECT_EQ(checkedRow(), 0);
@@ -153,7 +154,7 @@ TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateD
     TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, 0));
     auto* rate = viewWithTag<Label>(cell->contentView(), Tag::RateLabelTag);
     EXPECT_EQ(cell->contentView()->width() - rate->geometry().right() - 1, 10);
-    EXPECT_EQ(rate->displayedText(), "25345.67800");
+    EXPECT_EQ(rate->displayedText(), local("25345.67800"));
 }
 
 TEST_F(CurrencyViewControllerTest, rowsShowWholeNamesAndAnUncoveredCodeInBothModesAt320Points) {
@@ -350,7 +351,7 @@ TEST_F(CurrencyViewControllerTest, addRowEndsEditingAndPicksANewCodeOntoTheTop) 
     EXPECT_EQ(codes(*manager), QStringList({"CHF", "EUR", "GBP", "JPY"}));
     EXPECT_EQ(manager->foreignCurrency()->currencyCode(), "CHF");
     EXPECT_EQ(manager->foreignCurrency()->label(), "Swiss Franc");
-    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "0.88000"); // the starting rate
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), local("0.88000")); // the starting rate
     EXPECT_EQ(checkedRow(), 0);
 }
 
@@ -406,7 +407,7 @@ TEST_F(CurrencyViewControllerTest, aSearchWithoutMatchOpensTheEditorWithTheSearc
     clickBarButton(true);
     ASSERT_TRUE(waitUntil([&] { return screen->appearance() == ViewController::Appearance::Appeared; }));
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::CodeLabelTag), "ZZZ");
-    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "1.00000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), local("1.00000"));
     EXPECT_EQ(checkedRow(), 0);
     for (FocusRingButton* button : window->findChildren<FocusRingButton*>())
         EXPECT_FALSE(button->showsFocusRing()) << button->text().toStdString();
@@ -475,8 +476,8 @@ TEST_F(CurrencyViewControllerTest, refreshWithTheServerReachableDownloadsEveryRa
     EXPECT_EQ(manager->activeConnections().size(), 3);
     EXPECT_TRUE(manager->networkActivityIndicatorVisible());
     ASSERT_TRUE(waitUntil([this] { return manager->activeConnections().isEmpty(); }));
-    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), "0.92000");
-    EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), "155.25000");
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), local("0.92000"));
+    EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), local("155.25000"));
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag),
               shortUpdateDateFormatter().stringFromDate(now));
     EXPECT_FALSE(shownAlert());
@@ -498,7 +499,7 @@ TEST_F(CurrencyViewControllerTest, aRateArrivalRepaintsItsRowAndLeavesWhatTheUse
     clickInCell(IndexPath(1, 2), cellAt(2)->deleteControlRect());
     ASSERT_TRUE(cellAt(2)->isShowingDeleteConfirmation());
     arrive(0);
-    EXPECT_EQ(viewWithTag<QLabel>(cellAt(0)->contentView(), Tag::RateLabelTag)->text(), "0.92000");
+    EXPECT_EQ(viewWithTag<QLabel>(cellAt(0)->contentView(), Tag::RateLabelTag)->text(), local("0.92000"));
     EXPECT_TRUE(cellAt(2)->isShowingDeleteConfirmation());
     EXPECT_TRUE(screen->isEditing());
     EXPECT_EQ(table->verticalScrollBar()->value(), 30);
@@ -514,7 +515,7 @@ TEST_F(CurrencyViewControllerTest, aRateArrivalRepaintsItsRowAndLeavesWhatTheUse
     for (int i = 1; i <= 4; ++i)
         QTest::mouseMove(viewport, start + QPoint(0, rowHeight * i / 4));
     arrive(1);
-    EXPECT_EQ(viewWithTag<QLabel>(held->contentView(), Tag::RateLabelTag)->text(), "0.79000");
+    EXPECT_EQ(viewWithTag<QLabel>(held->contentView(), Tag::RateLabelTag)->text(), local("0.79000"));
     for (int i = 5; i <= 8; ++i)
         QTest::mouseMove(viewport, start + QPoint(0, rowHeight * i / 4));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, start + QPoint(0, 2 * rowHeight));

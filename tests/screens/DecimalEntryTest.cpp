@@ -11,7 +11,7 @@ TEST(DecimalEntry, aFractionDigitRedrawsWithItselfShownBeforeThePositionMovesOnA
     QStringList log;
     QObject::connect(&entry, &DecimalEntry::currentValueChanged, [&] {
         log << QStringLiteral("value %1 shown %2")
-                   .arg(entry.currentValue().toString(), entry.shownText(QLocale::c()));
+                   .arg(entry.currentValue().toString(), entry.shownText(QStringLiteral("en_US")));
     });
     QObject::connect(&entry, &DecimalEntry::decimalPositionChanged,
                      [&] { log << QStringLiteral("position %1").arg(entry.decimalPosition()); });

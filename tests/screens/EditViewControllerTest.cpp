@@ -3,6 +3,7 @@
 #include "BarButton.h"
 #include "CurrencyScreensFixture.h"
 #include "DisplayFormatters.h"
+#include "LocalFigures.h"
 #include "LocaleRun.h"
 #include "NavigationBar.h"
 #include "NavigationItem.h"
@@ -98,8 +99,8 @@ TEST_F(EditViewControllerTest, editModeFixesTheCodeAndChangesNameAndRate) {
     EXPECT_NE(editor->codeField()->palette().color(QPalette::Disabled, QPalette::Text),
               editor->rateField()->palette().color(QPalette::Active, QPalette::Text));
     EXPECT_EQ(editor->nameField()->text(), "British Pound");
-    EXPECT_EQ(editor->rateField()->text(), "0.75000");
-    EXPECT_EQ(editor->rateField()->placeholderText(), "1.58520");
+    EXPECT_EQ(editor->rateField()->text(), local("0.75000"));
+    EXPECT_EQ(editor->rateField()->placeholderText(), local("1.58520"));
     EXPECT_TRUE(waitUntil([editor] { return editor->rateField()->hasFocus(); }));
 
     // A click on the disabled code field does not take the focus from the rate field.
@@ -165,7 +166,8 @@ TEST_F(EditViewControllerTest, rateFieldAcceptsTheRenderedFormItsPrefixesAndTrai
         {"", true}, // emptying the field; saving reads it as 1
     };
     for (const Case& c : cases)
-        EXPECT_EQ(EditViewController::isAcceptableRateText(QString::fromUtf8(c.text)), c.accepted) << c.text;
+        EXPECT_EQ(EditViewController::isAcceptableRateText(local(QString::fromUtf8(c.text))), c.accepted)
+            << c.text;
 }
 
 TEST_F(EditViewControllerTest, typingInTheRateFieldStopsAtTheFirstRefusedKey) {
@@ -174,9 +176,9 @@ TEST_F(EditViewControllerTest, typingInTheRateFieldStopsAtTheFirstRefusedKey) {
     QTest::mouseClick(rate, Qt::LeftButton);
 
     QTest::keyClicks(rate, "1.500000");
-    EXPECT_EQ(rate->text(), "1.500000");
+    EXPECT_EQ(rate->text(), local("1.500000"));
     retype(rate, "1.5x");
-    EXPECT_EQ(rate->text(), "1.5");
+    EXPECT_EQ(rate->text(), local("1.5"));
     retype(rate, "01");
     EXPECT_EQ(rate->text(), "0");
     retype(rate, "");
@@ -315,7 +317,7 @@ TEST_F(EditViewControllerTest, aRateOfZeroOrThatShowsAsZeroCannotBeSaved) {
     };
     for (const auto& [text, savable] : cases) {
         retype(editor->rateField(), text);
-        ASSERT_EQ(editor->rateField()->text(), text);
+        ASSERT_EQ(editor->rateField()->text(), local(text));
         EXPECT_EQ(save->isEnabled(), savable) << text;
     }
     retype(editor->rateField(), "0");

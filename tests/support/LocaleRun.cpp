@@ -4,13 +4,32 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+namespace {
+
+const QString kCopyMarker = QStringLiteral("RATEPAD_TEST_LOCALE_COPY");
+
+} // namespace
+
 bool runsElsewhereUnder(const char* locale) {
-    if (qEnvironmentVariable("LC_ALL") == QLatin1String(locale))
+    return runsElsewhereWith({{"LC_ALL", locale}, {"LANG", locale}});
+}
+
+bool runsElsewhereWith(LocaleVariables variables) {
+    if (qEnvironmentVariableIsSet(qPrintable(kCopyMarker)))
         return false;
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
-    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+    QString described;
+    for (const QString& name : environment.keys()) {
+        if (name == QLatin1String("LANG") || name == QLatin1String("LANGUAGE") ||
+            name.startsWith(QLatin1String("LC_")))
+            environment.remove(name);
+    }
+    for (const auto& [name, value] : variables) {
+        environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+        described += QStringLiteral("%1=%2 ").arg(QLatin1String(name), QLatin1String(value));
+    }
+    environment.insert(kCopyMarker, QStringLiteral("1"));
     QProcess copy;
     copy.setProcessEnvironment(environment);
     copy.setProcessChannelMode(QProcess::MergedChannels);
@@ -20,8 +39,9 @@ bool runsElsewhereUnder(const char* locale) {
         copy.kill();
     const QByteArray output = copy.readAll();
     EXPECT_TRUE(copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0)
-        << "under " << locale << ":\n"
+        << "under " << described.toStdString() << ":\n"
         << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << "the copy under " << locale << " ran no test";
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test"))
+        << "the copy under " << described.toStdString() << " ran no test";
     return true;
 }
