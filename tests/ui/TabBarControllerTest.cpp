@@ -7,7 +7,6 @@
 #include "TabBarButton.h"
 #include "TabBarItem.h"
 
-
 using namespace kittest;
 
 namespace {
