@@ -43,6 +43,8 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
     if (m_options.rateServer.isEmpty())
         m_options.rateServer = environment.rateService.serverHost;
     environment.rateService.serverHost = m_options.rateServer;
+    if (!m_options.textLanguages.isEmpty())
+        environment.textLanguages = m_options.textLanguages;
     m_currencyManager = std::make_unique<CurrencyManager>(environment);
 
     m_window = std::make_unique<AppWindow>();

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class AppWindow;
@@ -23,8 +24,9 @@ class AppDelegate final : public QObject {
 public:
     struct Options {
         QString preferencesPath = UserDefaults::defaultPath();
-        QString rateServer;       // host[:port]; empty: the information dictionary's
-        QString reachabilityHost; // empty: the information dictionary's
+        QString rateServer;             // host[:port]; empty: the information dictionary's
+        QString reachabilityHost;       // empty: the information dictionary's
+        QStringList textLanguages = {}; // of currency names; empty: LANGUAGE and LC_MESSAGES
     };
 
     explicit AppDelegate(Options options, QObject* parent = nullptr);

@@ -26,6 +26,7 @@ CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
     for (auto it = catalogue.begin(); it != catalogue.end(); ++it)
         if (it.value().typeId() == QMetaType::QString)
             m_knownCurrencies.insert(it.key(), it.value().toString());
+    m_currencyNames = std::make_unique<CurrencyNames>(m_knownCurrencies, m_environment.textLanguages);
 
     setLocalCurrency(LocalCurrency::fromDictionary(m_preferences->localCurrency().value_or(QVariantMap())));
     addLabelToCurrency(*m_localCurrency);

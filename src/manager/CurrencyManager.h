@@ -1,9 +1,11 @@
 #pragma once
 
 #include "CurrencyConvertor.h"
+#include "CurrencyNames.h"
 #include "DelayedCall.h"
 #include "ForeignCurrency.h"
 #include "LocalCurrency.h"
+#include "LocaleCategories.h"
 #include "RateService.h"
 
 #include <QDateTime>
@@ -51,6 +53,8 @@ public:
         Clock clock = [] { return QDateTime::currentDateTimeUtc(); };
         RateService rateService = RateService::fromInfoDictionary();
         Scheduler schedule = performAfterDelay;
+        // The languages that currency names are shown in, most wanted first.
+        QStringList textLanguages = LocaleCategories::textLanguages();
     };
 
     explicit CurrencyManager(Environment environment, QObject* parent = nullptr);
@@ -68,6 +72,8 @@ public:
     void setAutomaticUpdatesEnabled(bool enabled);
     // Code -> display name, sorted by code.
     const QMap<QString, QString>& knownCurrencies() const { return m_knownCurrencies; }
+    // The catalogue's names in the user's language, for screens to show.
+    const CurrencyNames& currencyNames() const { return *m_currencyNames; }
     QDateTime lastUpdate() const { return m_lastUpdate; }
     void setLastUpdate(const QDateTime& date);
 
@@ -175,6 +181,7 @@ private:
     ForeignCurrency::List m_foreignCurrencies;
     bool m_automaticUpdatesEnabled = false;
     QMap<QString, QString> m_knownCurrencies;
+    std::unique_ptr<CurrencyNames> m_currencyNames;
     QDateTime m_lastUpdate;
     QNetworkAccessManager m_network;
     QList<std::shared_ptr<CurrencyConvertor>> m_activeConnections;

@@ -240,7 +240,7 @@ void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) cons
         update->setVisible(!isEditing());
     }
     if (auto* name = viewWithTag<Label>(content, NameLabelTag)) {
-        name->setText(record->label());
+        name->setText(m_manager.currencyNames().displayName(*record));
         qreal right = update ? update->geometry().right() + 1 : content->width() - 10;
         if (update && update->isVisibleTo(content))
             right -= QFontMetricsF(update->font()).horizontalAdvance(update->text()) + 6;

@@ -218,7 +218,7 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
     case NameRow:
         m_nameField->setPlaceholderText(kNamePlaceholder);
         if (made)
-            m_nameField->setText(m_currency ? m_currency->label() : QString());
+            m_nameField->setText(m_currency ? m_manager.currencyNames().displayName(*m_currency) : QString());
         // Done in the name field saves too, like in the other two; its edits are never refused.
         m_nameField->setDelegate(this);
         break;
@@ -313,7 +313,8 @@ void EditViewController::save() {
         std::optional<Decimal> rate = rateText.isEmpty()
                                           ? std::optional<Decimal>(Decimal(1))
                                           : longExchangeRateFormatter().decimalFromString(rateText);
-        QString label = name;
+        // A catalogue name shown in the user's language is stored as it was unless the user changed it.
+        QString label = foreign ? m_manager.currencyNames().nameToStore(code, foreign->label(), name) : name;
         if (!foreign) {
             const auto& list = m_manager.foreignCurrencies();
             const bool listed = std::any_of(

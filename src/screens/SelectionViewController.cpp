@@ -182,7 +182,8 @@ void SelectionViewController::rebuildMatches() {
         QStringList codes;
         for (const QString& code : m_indexedCurrencies.value(letter)) {
             const SearchKey& key = searchKey(code);
-            if (key.code.contains(m_foldedSearch) || key.name.contains(m_foldedSearch))
+            if (key.code.contains(m_foldedSearch) || key.name.contains(m_foldedSearch) ||
+                key.englishName.contains(m_foldedSearch))
                 codes.append(code);
         }
         if (!codes.isEmpty()) {
@@ -194,8 +195,11 @@ void SelectionViewController::rebuildMatches() {
 
 const SelectionViewController::SearchKey& SelectionViewController::searchKey(const QString& code) {
     auto it = m_searchKeys.find(code);
-    if (it == m_searchKeys.end())
-        it = m_searchKeys.insert(code, {folded(code), folded(m_manager.knownCurrencies().value(code))});
+    if (it == m_searchKeys.end()) {
+        const CurrencyNames& names = m_manager.currencyNames();
+        it = m_searchKeys.insert(
+            code, {folded(code), folded(names.localName(code)), folded(names.englishName(code))});
+    }
     return *it;
 }
 
@@ -305,7 +309,7 @@ std::unique_ptr<TableViewCell> SelectionViewController::cellForRowAtIndexPath(Ta
     if (auto* codeLabel = viewWithTag<Label>(cell->contentView(), CodeLabelTag))
         codeLabel->setText(code);
     if (auto* nameLabel = viewWithTag<Label>(cell->contentView(), NameLabelTag))
-        nameLabel->setText(m_manager.knownCurrencies().value(code));
+        nameLabel->setText(m_manager.currencyNames().localName(code));
     return cell;
 }
 

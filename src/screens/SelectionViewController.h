@@ -76,8 +76,8 @@ public:
     // Whether the search matches nothing and the one row offers to type the currency in.
     bool showsTypeInRow() const;
 
-    // Shows only the currencies whose code or name contains `text`, ignoring case and accents; the
-    // search field calls it as the user types.
+    // Shows only the currencies whose code, name in the user's language or English name contains
+    // `text`, ignoring case and accents; the search field calls it as the user types.
     void setSearchText(const QString& text);
     QString searchText() const { return m_searchText; }
 
@@ -111,9 +111,10 @@ private:
     QStringList codesUnder(const QString& letter) const;
     struct SearchKey {
         QString code;
-        QString name;
+        QString name; // in the user's language
+        QString englishName;
     };
-    // The code and name without case or accents, folded on first use and kept.
+    // The code and names without case or accents, folded on first use and kept.
     const SearchKey& searchKey(const QString& code);
     void rebuildMatches();
     void pickOnlyMatch();

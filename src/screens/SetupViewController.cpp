@@ -174,7 +174,7 @@ std::unique_ptr<TableViewCell> SetupViewController::cellForRowAtIndexPath(TableV
         if (auto* code = viewWithTag<Label>(cell->contentView(), LocalCodeLabelTag))
             code->setText(local ? local->currencyCode() : QString());
         if (auto* name = viewWithTag<Label>(cell->contentView(), LocalNameLabelTag))
-            name->setText(local ? local->label() : QString());
+            name->setText(local ? m_manager.currencyNames().displayName(*local) : QString());
         return cell;
     }
     if (indexPath.section() == UpdateSection) {

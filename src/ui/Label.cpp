@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -20,17 +21,19 @@ int pixelSizeOf(const QFont& font) {
     return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
 }
 
-// `line` broken between words into lines no wider than `available`, at most `maxLines` of them; the
-// last line takes the rest. A word wider than the line stays whole (the elision deals with it).
+// `line` broken where Unicode allows a line break (between words, after a hyphen, between most
+// Chinese and Japanese characters) into lines no wider than `available`, at most `maxLines` of them;
+// the last line takes the rest. A word wider than the line stays whole (the elision deals with it).
 QStringList wrapped(const QString& line, const QFontMetricsF& metrics, qreal available, int maxLines) {
     QStringList lines;
     QString rest = line;
     while (lines.size() + 1 < maxLines && metrics.horizontalAdvance(rest) > available) {
         qsizetype cut = -1;
-        for (qsizetype i = 1; i < rest.size(); ++i) {
-            const bool breakAfter = rest.at(i - 1) == u' ' || rest.at(i - 1) == u'-';
-            if (breakAfter && metrics.horizontalAdvance(rest.left(i).trimmed()) <= available)
-                cut = i;
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, rest);
+        for (qsizetype i = breaks.toNextBoundary(); i > 0 && i < rest.size(); i = breaks.toNextBoundary()) {
+            if (metrics.horizontalAdvance(rest.left(i).trimmed()) > available)
+                break;
+            cut = i;
         }
         if (cut < 0)
             break;

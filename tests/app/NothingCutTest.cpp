@@ -41,9 +41,12 @@ protected:
                 translator.load(QStringLiteral(":/i18n/ratepad_%1.qm").arg(QLatin1String(GetParam()))));
             ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
         }
-        // No rate server can be found: updates fail at once and Refresh explains why.
-        app = std::make_unique<AppDelegate>(AppDelegate::Options{
-            config.preferencesPath(), QStringLiteral("nonexistent.invalid"), QStringLiteral("127.0.0.1")});
+        // No rate server can be found: updates fail at once and Refresh explains why. Currency names
+        // are in the language of the texts too.
+        app = std::make_unique<AppDelegate>(AppDelegate::Options{config.preferencesPath(),
+                                                                 QStringLiteral("nonexistent.invalid"),
+                                                                 QStringLiteral("127.0.0.1"),
+                                                                 {QLatin1String(GetParam())}});
         app->applicationDidFinishLaunching();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(app->window()));
     }

@@ -492,7 +492,9 @@ protected:
         TableViewCell* localRow =
             restingCell(setupTable, IndexPath(SetupViewController::LocalCurrencySection, 0));
         EXPECT_EQ(labelText(localRow, SetupTag::LocalCodeLabelTag), "GBP");
-        EXPECT_EQ(labelText(localRow, SetupTag::LocalNameLabelTag), "British Pound");
+        // The catalogue's name, in the language of the machine's texts.
+        EXPECT_EQ(labelText(localRow, SetupTag::LocalNameLabelTag),
+                  manager().currencyNames().localName("GBP"));
         snap(QStringLiteral("setup-local-gbp"));
 
         // The euro is made current on the list, if the rebuilt list has it.

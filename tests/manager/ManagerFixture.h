@@ -47,6 +47,7 @@ protected:
         defaults->registerDefaults(defaultsPlist);
         bundle = std::make_unique<Bundle>(resources.path());
         CurrencyManager::Environment environment{*defaults, *bundle, &events, [this] { return now; }};
+        environment.textLanguages = textLanguages;
         environment.rateService = {server.hostAndPort(), "rates.test", std::chrono::milliseconds(3000),
                                    &noReplacements};
         environment.schedule = [this](QObject* context, double seconds, std::function<void()> call) {
@@ -83,6 +84,8 @@ protected:
     QVariantMap defaultsPlist;
     ApplicationEvents events;
     QDateTime now{QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc()};
+    // Names in English, whatever the machine's locale; a test of other languages sets its own.
+    QStringList textLanguages{QStringLiteral("en_US")};
     std::unique_ptr<UserDefaults> defaults;
     std::unique_ptr<Bundle> bundle;
     std::unique_ptr<CurrencyManager> manager;

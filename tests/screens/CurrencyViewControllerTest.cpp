@@ -355,6 +355,28 @@ TEST_F(CurrencyViewControllerTest, addRowEndsEditingAndPicksANewCodeOntoTheTop) 
     EXPECT_EQ(checkedRow(), 0);
 }
 
+TEST_F(CurrencyViewControllerTest, catalogueNamesShowInTheUsersLanguageAndThePickerFindsThemInBoth) {
+    textLanguages = {QStringLiteral("de_DE")};
+    start();
+    CurrencyViewController* screen = showList();
+    EXPECT_EQ(textAt(table, IndexPath(1, 1), Tag::NameLabelTag), "Britisches Pfund");
+    EXPECT_EQ(manager->foreignCurrencies().at(1)->label(), "British Pound") << "shown, not stored";
+
+    clickRow(table, IndexPath(0, 0));
+    SelectionViewController* picker = presentedPicker(screen);
+    ASSERT_TRUE(picker);
+    const int g = int(SelectionViewController::sectionIndex().indexOf("G"));
+    EXPECT_EQ(textAt(picker->tableView(), IndexPath(g, 0), SelectionViewController::NameLabelTag),
+              "Britisches Pfund");
+    for (const char* search : {"pfund", "POUND", "britisch"}) {
+        picker->searchField()->clear();
+        QTest::keyClicks(picker->searchField(), search);
+        EXPECT_EQ(picker->tableView()->numberOfSections(), 1) << search;
+        EXPECT_EQ(picker->tableView()->numberOfRowsInSection(0), 1) << search;
+        EXPECT_EQ(picker->codeAtIndexPath(IndexPath(0, 0)), "GBP") << search;
+    }
+}
+
 TEST_F(CurrencyViewControllerTest, pickingACodeAlreadyListedMovesThatRecordToTheTop) {
     CurrencyViewController* screen = showList();
     const auto jpy = manager->foreignCurrencies().at(2);

@@ -119,6 +119,19 @@ TEST_F(EditViewControllerTest, editModeFixesTheCodeAndChangesNameAndRate) {
     EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
 }
 
+TEST_F(EditViewControllerTest, aCatalogueNameShownInTheUsersLanguageIsNotStoredBackUnlessEdited) {
+    textLanguages = {QStringLiteral("de_DE")};
+    start();
+    const auto gbp = manager->foreignCurrencies().at(1);
+    EditViewController* editor = openEditor(gbp);
+    EXPECT_EQ(editor->nameField()->text(), "Britisches Pfund");
+    retype(editor->rateField(), "0.8");
+    QTest::keyClick(editor->rateField(), Qt::Key_Return);
+    ASSERT_TRUE(editorClosed());
+    EXPECT_EQ(rateText(gbp), "0.8");
+    EXPECT_EQ(gbp->label(), "British Pound");
+}
+
 TEST_F(EditViewControllerTest, codeFieldTypesCapitalsAndRefusesAFourthCharacter) {
     EditViewController* editor = openEditor(nullptr);
     TextField* code = editor->codeField();
