@@ -42,8 +42,9 @@ ratepad_install() {
 }
 
 # The suite runs a second time under German (a decimal comma), and some tests under Arabic (digits of
-# its own); generate those locales once if they are missing.
-RATEPAD_LOCALES=(de_DE.UTF-8 ar_EG.UTF-8)
+# its own); the screenshots can be taken in those and in Japanese. Generate the locales once if they
+# are missing.
+RATEPAD_LOCALES=(de_DE.UTF-8 ar_EG.UTF-8 ja_JP.UTF-8)
 
 ratepad_locales() {
     local missing=() l

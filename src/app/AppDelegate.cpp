@@ -132,14 +132,32 @@ QStringList AppDelegate::saveScreenshots(const QString& folder) {
     QDir().mkpath(folder);
     QStringList paths;
     const int selected = m_tabBarController->selectedIndex();
+    const auto save = [&](const ViewController* shown) {
+        QCoreApplication::processEvents();
+        const QString name = shown->title().toLower().replace(u' ', u'-');
+        const QString path =
+            QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(paths.size() + 1).arg(name));
+        if (m_window->grab().save(path))
+            paths << path;
+    };
     const auto tabs = m_tabBarController->viewControllers();
     for (int i = 0; i < tabs.size(); ++i) {
         m_tabBarController->setSelectedIndex(i);
-        QCoreApplication::processEvents();
-        const QString name = tabs[i]->title().toLower().replace(u' ', u'-');
-        const QString path = QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(name));
-        if (m_window->grab().save(path))
-            paths << path;
+        save(tabs[i]);
+    }
+    // The catalogue picker, as the list's add row shows it.
+    for (int i = 0; i < tabs.size(); ++i) {
+        const auto* navigation = qobject_cast<NavigationController*>(tabs[i]);
+        auto* list =
+            navigation ? qobject_cast<CurrencyViewController*>(navigation->topViewController()) : nullptr;
+        if (!list)
+            continue;
+        m_tabBarController->setSelectedIndex(i);
+        list->presentPicker(false);
+        if (ViewController* picker = m_tabBarController->modalViewController()) {
+            save(picker);
+            picker->dismissModalViewControllerAnimated(false);
+        }
     }
     m_tabBarController->setSelectedIndex(selected);
     return paths;

@@ -54,7 +54,7 @@ public:
     AppWindow* window() const { return m_window.get(); }
     TabBarController* tabBarController() const { return m_tabBarController.get(); }
 
-    // Writes a PNG of every tab into `folder` and answers their paths.
+    // Writes a PNG of every tab and of the currency picker into `folder` and answers their paths.
     QStringList saveScreenshots(const QString& folder);
 
 private:

@@ -95,7 +95,8 @@ struct CommandLine {
         QStringLiteral("The Internet host that tells whether the network is up."), QStringLiteral("HOST")};
     QCommandLineOption screenshots{
         QStringLiteral("screenshots"),
-        QStringLiteral("Write a PNG of every tab into FOLDER, print the paths, quit."),
+        QStringLiteral(
+            "Write a PNG of every tab and of the currency picker into FOLDER, print the paths, quit."),
         QStringLiteral("FOLDER")};
     QCommandLineOption list{QStringLiteral("list"), QStringLiteral("Print the currency list and quit.")};
 

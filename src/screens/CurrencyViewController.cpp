@@ -331,13 +331,17 @@ int CurrencyViewController::heightForRowAtIndexPath(TableView* tableView, const 
                : TableViewDelegate::heightForRowAtIndexPath(tableView, indexPath);
 }
 
+void CurrencyViewController::presentPicker(bool animated) {
+    auto picker = std::make_unique<SelectionViewController>(m_manager);
+    picker->setDelegate(this);
+    picker->setContext(QStringLiteral("foreign"));
+    presentModalViewController(std::move(picker), animated);
+}
+
 void CurrencyViewController::didSelectRowAtIndexPath(TableView* tableView, const IndexPath& indexPath) {
     if (indexPath.section() == AddSection) {
         setEditing(false, true);
-        auto picker = std::make_unique<SelectionViewController>(m_manager);
-        picker->setDelegate(this);
-        picker->setContext(QStringLiteral("foreign"));
-        presentModalViewController(std::move(picker), true);
+        presentPicker(true);
         return;
     }
     const std::shared_ptr<ForeignCurrency> record =

@@ -49,6 +49,8 @@ public:
 
     // Tests the rate server, then downloads every rate, or explains in an alert why it cannot.
     void refresh();
+    // Presents the catalogue picker to add a currency, as the add row does.
+    void presentPicker(bool animated);
 
     void setEditing(bool editing, bool animated = false) override;
     void viewWillAppear(bool animated) override;

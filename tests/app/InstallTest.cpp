@@ -52,14 +52,14 @@ TEST(Install, aPrefixGetsAValidDesktopEntryIconAndMetainfoAndTheProgramRunsFromT
     // The click's audio module where the installed program looks for it first.
     QLibrary module(root.filePath(RATEPAD_INSTALL_MODULE));
     EXPECT_NE(module.resolve("ratepadCreateClickPlayer"), nullptr) << module.errorString().toStdString();
-    // The installed program starts, shows every tab from its shipped resources and quits.
+    // The installed program starts, shows every tab and the picker from its shipped resources and quits.
     const TempConfig config;
     QTemporaryDir shots;
     const Finished app =
         run(root.filePath(RATEPAD_INSTALL_BINDIR "/ratepad"),
             {"-platform", "offscreen", "--rate-server", "127.0.0.1:1", "--screenshots", shots.path()});
     ASSERT_EQ(app.status, 0) << app.output.toStdString();
-    EXPECT_EQ(QDir(shots.path()).entryList({"*.png"}).size(), 5) << app.output.toStdString();
+    EXPECT_EQ(QDir(shots.path()).entryList({"*.png"}).size(), 6) << app.output.toStdString();
 }
 
 } // namespace
