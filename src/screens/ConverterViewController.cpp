@@ -299,8 +299,10 @@ void ConverterViewController::updateDateLabel() {
     const QDateTime date = m_foreignCurrency->lastUpdate();
     const QString when = date.isValid() ? shortUpdateDateFormatter().stringFromDate(date)
                                         : localized(QT_TRANSLATE_NOOP("Localizable", "Never"));
-    m_labelUpdateDate->setText(
-        QStringLiteral("%1: %2").arg(localized(QT_TRANSLATE_NOOP("Localizable", "Last Update")), when));
+    // The date is isolated from the words before it, so that one written right to left (Arabic)
+    // keeps its own order inside a left-to-right sentence, and the other way round.
+    m_labelUpdateDate->setText(QStringLiteral("%1: \u2068%2\u2069")
+                                   .arg(localized(QT_TRANSLATE_NOOP("Localizable", "Last Update")), when));
 }
 
 void ConverterViewController::setLabelText(Label* label, const QString& text) {

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyle>
 #include <QTextBoundaryFinder>
 
 namespace {
@@ -150,11 +151,16 @@ void Label::paintEvent(QPaintEvent*) {
     if (!isEnabled())
         color.setAlphaF(color.alphaF() * 0.4f);
     painter.setPen(color);
+    // A text that starts right to left (an Arabic name, a date formatted for Arabic) reads right to
+    // left, at the edge the label's alignment gives it; a left-to-right paragraph would tear a date
+    // such as "8<RLM>/12<RLM>/2026، 9:29 ص" apart.
+    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()) | Qt::AlignAbsolute);
+    painter.setLayoutDirection(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     if (wordWrap()) {
         painter.setFont(font());
-        painter.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
+        painter.drawText(contentsRect(), flags | Qt::TextWordWrap, text());
         return;
     }
     painter.setFont(displayedFont());
-    painter.drawText(contentsRect(), int(alignment()), displayedText());
+    painter.drawText(contentsRect(), flags, displayedText());
 }

@@ -103,11 +103,12 @@ TEST_F(ConverterFixture, aRateArrivingRedrawsBothResultsAndKeepsTheTypedAmount) 
 TEST_F(ConverterFixture, followsTheCurrentCurrencyItsLabelsAndItsUpdateDate) {
     eur()->setLastUpdate({});
     show();
-    EXPECT_EQ(text("labelUpdateDate"), "Last Update: Never");
+    EXPECT_EQ(text("labelUpdateDate"), "Last Update: \u2068Never\u2069");
     const QDateTime downloaded(QDate(2026, 12, 6), QTime(9, 30), QTimeZone::utc());
     eur()->setLastUpdate(downloaded);
+    // The date in a bidirectional isolate: an Arabic one keeps its order after the English words.
     EXPECT_EQ(text("labelUpdateDate"),
-              "Last Update: " + shortUpdateDateFormatter().stringFromDate(downloaded));
+              "Last Update: \u2068" + shortUpdateDateFormatter().stringFromDate(downloaded) + "\u2069");
 
     type("10");
     gbp()->setRate(rate("0.5"));
@@ -119,7 +120,7 @@ TEST_F(ConverterFixture, followsTheCurrentCurrencyItsLabelsAndItsUpdateDate) {
     EXPECT_EQ(text("labelConvertedTwo"), "in USD");
     EXPECT_EQ(field("amountConvertedOne")->accessibleName(), "Amount converted to GBP");
     EXPECT_EQ(amounts(), local(Amounts{"10", "5", "10", "20"}));
-    EXPECT_EQ(text("labelUpdateDate"), "Last Update: Never");
+    EXPECT_EQ(text("labelUpdateDate"), "Last Update: \u2068Never\u2069");
 
     // The record left behind no longer moves anything; with no current currency at all, nothing
     // changes and the last one shown is let go too.

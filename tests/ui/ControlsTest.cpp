@@ -171,6 +171,20 @@ TEST_F(ControlsTest, labelDrawsWithTheHighlightedColourWhenHighlighted) {
     EXPECT_TRUE(hasReddish());
 }
 
+TEST_F(ControlsTest, aLabelWhoseTextStartsRightToLeftReadsRightToLeftWhereItsAlignmentPutsIt) {
+    // An Arabic date ("8<RLM>/12<RLM>/2026، 9:29 ص") reads right to left from its first strong
+    // character on: its day stands at the right, so "8<RLM>/12" must look like "12/8", at either edge.
+    const auto drawn = [&](const QString& text, Qt::Alignment alignment) {
+        Label label(text, &window);
+        label.setGeometry(0, 0, 100, 30);
+        label.setAlignment(alignment | Qt::AlignVCenter);
+        return label.grab().toImage();
+    };
+    for (const Qt::Alignment alignment : {Qt::AlignLeft, Qt::AlignRight}) {
+        EXPECT_EQ(drawn(QStringLiteral("8\u200F/12"), alignment), drawn("12/8", alignment));
+    }
+}
+
 TEST_F(ControlsTest, imageViewFitsThePictureKeepingItsShape) {
     QPixmap wide(100, 50);
     wide.fill(Qt::blue);
