@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+using namespace std::chrono_literals;
+
 namespace {
 
 class CurrencyManagerUpdate : public ManagerFixture {
@@ -12,6 +14,22 @@ protected:
         defaultsPlist["lastUpdate"] =
             static_cast<double>(CurrencyPreferences::referenceDate().secsTo(now)) - secondsSinceLastUpdate;
         return start();
+    }
+    // Stores `count` currencies C00, C01, … whose rates are 1, 2, …; returns their codes.
+    QStringList storeNumberedCurrencies(int count) {
+        QVariantMap catalogue{{"USD", "US Dollar"}};
+        QVariantList stored;
+        QStringList codes;
+        for (int i = 0; i < count; ++i) {
+            const QString code = QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
+            catalogue.insert(code, code);
+            stored.append(QVariantMap{{"currencyCode", code}});
+            rates.insert(code.toUtf8(), QByteArray::number(i + 1));
+            codes << code;
+        }
+        writeResource("Currencies", catalogue);
+        defaultsPlist["foreignCurrenciesStandard"] = stored;
+        return codes;
     }
     bool settled() {
         return waitUntil([this] { return manager->activeConnections().isEmpty(); }, 8000);
@@ -163,20 +181,8 @@ TEST_F(CurrencyManagerUpdate, changesReachTheDiskSoonAfterTheFirstOneWhateverFol
 }
 
 TEST_F(CurrencyManagerUpdate, aLongListIsLookedUpThroughABoundedQueueInListOrder) {
-    QVariantMap catalogue{{"USD", "US Dollar"}};
-    QVariantList stored;
-    QStringList firstStarted;
-    for (int i = 0; i < 40; ++i) {
-        const QString code = QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
-        catalogue.insert(code, code);
-        stored.append(QVariantMap{{"currencyCode", code}});
-        rates.insert(code.toUtf8(), QByteArray::number(i + 1));
-        if (i < CurrencyManager::kMaxLookupsInFlight)
-            firstStarted << code;
-    }
+    const QStringList firstStarted = storeNumberedCurrencies(40).first(CurrencyManager::kMaxLookupsInFlight);
     rates.remove("C07");
-    writeResource("Currencies", catalogue);
-    defaultsPlist["foreignCurrenciesStandard"] = stored;
     CurrencyManager& m = startWithRates(false, 0);
     qsizetype most = 0;
     QList<std::pair<qsizetype, qsizetype>> finished;
@@ -200,6 +206,25 @@ TEST_F(CurrencyManagerUpdate, aLongListIsLookedUpThroughABoundedQueueInListOrder
     EXPECT_EQ(rateText(m.foreignCurrencies()[39]), "40");
     EXPECT_EQ(rateText(m.foreignCurrencies()[7]), "none");
     EXPECT_EQ(finished, (QList<std::pair<qsizetype, qsizetype>>{{39, 1}}));
+}
+
+// Against a server that takes 2 s over each answer, a forced update still gets every rate: a lookup
+// waiting its turn does not count the wait against its deadline. The deadline here is shorter than
+// the two rounds of lookups take together, so a clock started at the queue would fail the second.
+TEST_F(CurrencyManagerUpdate, aForcedUpdateAgainstAServerTakingTwoSecondsPerAnswerGetsEveryRate) {
+    const int count = 2 * CurrencyManager::kMaxLookupsInFlight;
+    storeNumberedCurrencies(count);
+    replyDelay = 2000ms;
+    ASSERT_LT(replyDeadline, 2 * replyDelay);
+    CurrencyManager& m = startWithRates(false, 0);
+    QList<std::pair<qsizetype, qsizetype>> finished;
+    QObject::connect(&m, &CurrencyManager::forcedUpdateFinished, [&](qsizetype succeeded, qsizetype failed) {
+        finished.append({succeeded, failed});
+    });
+    m.forceUpdate();
+    ASSERT_TRUE(waitUntil([&] { return !finished.isEmpty(); }, 15000));
+    EXPECT_EQ(finished, (QList<std::pair<qsizetype, qsizetype>>{{count, 0}}));
+    EXPECT_EQ(rateText(m.foreignCurrencies().last()), QString::number(count));
 }
 
 TEST_F(CurrencyManagerUpdate, ratesComeOnceTheNetworkIsBackAfterAnOfflineStart) {

@@ -48,8 +48,7 @@ protected:
         bundle = std::make_unique<Bundle>(resources.path());
         CurrencyManager::Environment environment{*defaults, *bundle, &events, [this] { return now; }};
         environment.textLanguages = textLanguages;
-        environment.rateService = {server.hostAndPort(), "rates.test", std::chrono::milliseconds(3000),
-                                   &noReplacements};
+        environment.rateService = {server.hostAndPort(), "rates.test", replyDeadline, &noReplacements};
         environment.schedule = [this](QObject* context, double seconds, std::function<void()> call) {
             scheduled.append(seconds);
             performAfterDelay(context, std::min(seconds, 0.01), std::move(call));
@@ -68,13 +67,18 @@ protected:
         return c->rate() ? c->rate()->toString() : QStringLiteral("none");
     }
 
-    // Answers every lookup with the rate in `rates` for the destination code, or an error page.
+    // Answers every lookup after `replyDelay` with the rate in `rates` for the destination code, or
+    // an error page.
     QMap<QByteArray, QByteArray> rates{
         {"EUR", "0.92"}, {"GBP", "0.79"}, {"JPY", "155.25"}, {"CHF", "0.8812"}};
+    std::chrono::milliseconds replyDelay{0};
+    std::chrono::milliseconds replyDeadline{3000};
     HttpFixture server{[this](const QByteArray& target) {
         const QByteArray code = target.mid(target.indexOf("dstCurrency=") + 12);
-        return rates.contains(code) ? HttpFixture::doubleReply(rates[code])
-                                    : HttpFixture::response(500, "unknown currency");
+        return HttpFixture::Answer{.head = rates.contains(code)
+                                               ? HttpFixture::doubleReply(rates[code])
+                                               : HttpFixture::response(500, "unknown currency"),
+                                   .delay = replyDelay};
     }};
     ReplacementCurrencies noReplacements;
     QList<double> scheduled; // delays asked of the scheduler, in seconds
