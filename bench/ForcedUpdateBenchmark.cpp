@@ -52,18 +52,33 @@ QStringList catalogueCodes() {
     return codes;
 }
 
+// A manager over a stored list of `count` entries (the catalogue over and over), automatic updates
+// off, talking to the bundled server.
+class ManagerOverList {
+public:
+    explicit ManagerOverList(qsizetype count) : m_defaults(m_dir.path() + "/preferences.plist") {
+        m_defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
+        const QStringList codes = catalogueCodes();
+        QVariantList list;
+        for (qsizetype i = 0; i < count; ++i)
+            list.append(QVariantMap{{"currencyCode", codes.at(i % codes.size())}});
+        m_defaults.setObject("foreignCurrenciesStandard", list);
+        m_defaults.setObject("automaticUpdatesEnabled", false);
+        CurrencyManager::Environment environment{m_defaults, Bundle::mainBundle()};
+        environment.rateService.serverHost = server().host();
+        m_manager = std::make_unique<CurrencyManager>(environment);
+    }
+    CurrencyManager& manager() { return *m_manager; }
+
+private:
+    QTemporaryDir m_dir;
+    UserDefaults m_defaults;
+    std::unique_ptr<CurrencyManager> m_manager;
+};
+
 void BM_ForcedUpdate(benchmark::State& state) {
-    QTemporaryDir dir;
-    UserDefaults defaults(dir.path() + "/preferences.plist");
-    defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
-    QVariantList list;
-    for (const QString& code : catalogueCodes())
-        list.append(QVariantMap{{"currencyCode", code}});
-    defaults.setObject("foreignCurrenciesStandard", list);
-    defaults.setObject("automaticUpdatesEnabled", false);
-    CurrencyManager::Environment environment{defaults, Bundle::mainBundle()};
-    environment.rateService.serverHost = server().host();
-    CurrencyManager manager(environment);
+    ManagerOverList subject(catalogueCodes().size());
+    CurrencyManager& manager = subject.manager();
     qsizetype lookups = 0;
     for (auto _ : state) {
         manager.forceUpdate();
@@ -81,18 +96,8 @@ BENCHMARK(BM_ForcedUpdate)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTim
 // manager's queue, and the event loop must stay free to answer a quit at any moment. The longest gap
 // between two ticks of a 5 ms timer is how long a SIGTERM could have waited.
 void BM_ForcedUpdateOfALongList(benchmark::State& state) {
-    QTemporaryDir dir;
-    UserDefaults defaults(dir.path() + "/preferences.plist");
-    defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
-    const QStringList codes = catalogueCodes();
-    QVariantList list;
-    for (int i = 0; i < 10000; ++i)
-        list.append(QVariantMap{{"currencyCode", codes.at(i % codes.size())}});
-    defaults.setObject("foreignCurrenciesStandard", list);
-    defaults.setObject("automaticUpdatesEnabled", false);
-    CurrencyManager::Environment environment{defaults, Bundle::mainBundle()};
-    environment.rateService.serverHost = server().host();
-    CurrencyManager manager(environment);
+    ManagerOverList subject(10000);
+    CurrencyManager& manager = subject.manager();
     qint64 longestGapMs = 0;
     qsizetype lookups = 0;
     for (auto _ : state) {
