@@ -16,11 +16,15 @@
 #include "ZkSolicitReviewController.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
 
 namespace {
+
+// Following the system's network information waits for the first frame, but no longer than this.
+constexpr int kLatestNetworkInformationMs = 2000;
 
 std::unique_ptr<ViewController> inNavigation(std::unique_ptr<ViewController> screen, const QIcon& icon) {
     const QString title = screen->title();
@@ -52,11 +56,12 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
         bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleDisplayName")).toString());
     connect(m_currencyManager.get(), &CurrencyManager::networkActivityIndicatorVisibleChanged, m_window.get(),
             &AppWindow::setNetworkActivityIndicatorVisible);
-    // Fresh rates once the network is back. Finding the system's network backend talks to D-Bus,
-    // so it waits until the window is up.
-    connect(m_events.get(), &ApplicationEvents::didFinishLaunching, m_currencyManager.get(), [this] {
-        QTimer::singleShot(0, m_currencyManager.get(),
-                           [this] { m_currencyManager->followNetworkInformation(); });
+    // Fresh rates once the network is back. Finding the system's network backend loads a plugin and
+    // talks to D-Bus, which the first frame does not need: it waits until the window has painted
+    // (see eventFilter), or a while after launch should the window not paint (hidden at start).
+    m_window->installEventFilter(this);
+    connect(m_events.get(), &ApplicationEvents::didFinishLaunching, this, [this] {
+        QTimer::singleShot(kLatestNetworkInformationMs, this, &AppDelegate::followNetworkInformationOnce);
     });
     // A desktop has no memory warnings; leaving the window is the moment to make sure all is saved.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -119,6 +124,20 @@ void AppDelegate::applicationDidFinishLaunching() {
     m_window->makeKeyAndVisible();
     ZkSolicitReviewController::solicit();
     emit m_events->didFinishLaunching();
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_window.get() && event->type() == QEvent::Paint && !m_followsNetworkInformation)
+        QTimer::singleShot(0, this, &AppDelegate::followNetworkInformationOnce);
+    return QObject::eventFilter(watched, event);
+}
+
+void AppDelegate::followNetworkInformationOnce() {
+    if (m_followsNetworkInformation)
+        return;
+    m_followsNetworkInformation = true;
+    m_window->removeEventFilter(this);
+    m_currencyManager->followNetworkInformation();
 }
 
 bool AppDelegate::isNetworkAvailable() const {

@@ -57,8 +57,12 @@ public:
     // Writes a PNG of every tab and of the currency picker into `folder` and answers their paths.
     QStringList saveScreenshots(const QString& folder);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildTabs();
+    void followNetworkInformationOnce();
 
     Options m_options;
     std::unique_ptr<UserDefaults> m_defaults;
@@ -66,4 +70,5 @@ private:
     std::unique_ptr<CurrencyManager> m_currencyManager;
     std::unique_ptr<TabBarController> m_tabBarController;
     std::unique_ptr<AppWindow> m_window;
+    bool m_followsNetworkInformation = false;
 };
