@@ -39,9 +39,10 @@ public:
     // Edits reach the disk at most this long after the first unsaved change, so a crash or a kill
     // loses little.
     static constexpr int kSaveDelayMs = 2000;
-    // Lookups beyond this many wait in a queue: Qt opens six connections to one server anyway, and a
-    // long list must not flood the event loop or the server.
-    static constexpr int kMaxLookupsInFlight = 6;
+    // Lookups beyond this many wait in a queue, so that a long list does not flood the event loop or
+    // the server. Qt opens six connections to one server and pipelines up to three requests on each
+    // kept-alive one; fewer in flight would leave every connection idle while an answer is handled.
+    static constexpr int kMaxLookupsInFlight = 18;
 
     // What the manager works with; tests give it their own store, resources and clock.
     struct Environment {
