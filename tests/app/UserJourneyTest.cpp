@@ -9,7 +9,6 @@
 #include "BarButton.h"
 #include "ConverterViewController.h"
 #include "CurrencyViewController.h"
-#include "DecimalEntry.h"
 #include "DisplayFormatters.h"
 #include "EditViewController.h"
 #include "HttpFixture.h"
@@ -524,9 +523,9 @@ protected:
         EXPECT_EQ(shown("amountOriginalOne"), "100");
         EXPECT_EQ(shown("amountOriginalTwo"), "100");
         EXPECT_EQ(shown("amountConvertedOne"),
-                  DecimalEntry::resultText(amount.multiply(rate, RoundingBehavior::plain(2))));
+                  local(amount.multiply(rate, RoundingBehavior::plain(2)).toString()));
         EXPECT_EQ(shown("amountConvertedTwo"),
-                  DecimalEntry::resultText(amount.divide(rate, RoundingBehavior::plain(2))));
+                  local(amount.divide(rate, RoundingBehavior::plain(2)).toString()));
         EXPECT_EQ(shown("labelOriginalOne"), "GBP");
         EXPECT_EQ(shown("labelOriginalTwo"), current->currencyCode());
         snap(QStringLiteral("converter-100-gbp"));
