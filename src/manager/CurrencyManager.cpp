@@ -36,9 +36,8 @@ CurrencyManager::CurrencyManager(Environment environment, QObject* parent)
     const QVariantList stored = m_preferences->foreignCurrencies().value_or(QVariantList());
     int index = m_preferences->foreignCurrencyIndex();
     if (index >= 0 && index < stored.size())
-        index -= int(std::count_if(stored.begin(), stored.begin() + index, [](const QVariant& entry) {
-            return !ForeignCurrency::isUsableDictionary(entry);
-        }));
+        index -= int(std::count_if(stored.begin(), stored.begin() + index,
+                                   [](const QVariant& entry) { return !isUsableCurrencyDictionary(entry); }));
     setForeignCurrencies(ForeignCurrency::foreignCurrencyWithDictionaries(stored));
     if (m_foreignCurrencies.isEmpty())
         rebuildForeignCurrencies(); // automatic updates are still off here, so this starts no lookup

@@ -25,3 +25,8 @@ QString currencyStringValue(const QVariantMap& dictionary, const QString& key) {
     const QVariant v = dictionary.value(key);
     return v.typeId() == QMetaType::QString ? v.toString() : QString();
 }
+
+bool isUsableCurrencyDictionary(const QVariant& value) {
+    return value.typeId() == QMetaType::QVariantMap &&
+           !currencyStringValue(value.toMap(), kCurrencyCodeKey).isEmpty();
+}

@@ -44,3 +44,5 @@ private:
 
 // Reads a string value of a dictionary form; anything else is absent.
 QString currencyStringValue(const QVariantMap& dictionary, const QString& key);
+// A dictionary with a non-empty text code: a currency without one can never be shown or priced.
+bool isUsableCurrencyDictionary(const QVariant& value);

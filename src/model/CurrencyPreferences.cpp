@@ -34,8 +34,7 @@ std::optional<QVariantMap> CurrencyPreferences::localCurrency() const {
     // every update for good: it reads as absent, so the shipped default answers.
     for (const QVariant& value :
          {m_store.objectForKey(kLocalCurrencyKey), m_store.registeredObjectForKey(kLocalCurrencyKey)}) {
-        if (value.typeId() == QMetaType::QVariantMap &&
-            !currencyStringValue(value.toMap(), kCurrencyCodeKey).isEmpty())
+        if (isUsableCurrencyDictionary(value))
             return value.toMap();
     }
     return std::nullopt;

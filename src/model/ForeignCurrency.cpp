@@ -35,14 +35,9 @@ std::shared_ptr<ForeignCurrency> ForeignCurrency::fromDictionary(const QVariantM
 ForeignCurrency::List ForeignCurrency::foreignCurrencyWithDictionaries(const QVariantList& dictionaries) {
     List list;
     for (const QVariant& entry : dictionaries)
-        if (isUsableDictionary(entry))
+        if (isUsableCurrencyDictionary(entry))
             list.append(fromDictionary(entry.toMap()));
     return list;
-}
-
-bool ForeignCurrency::isUsableDictionary(const QVariant& entry) {
-    return entry.typeId() == QMetaType::QVariantMap &&
-           !currencyStringValue(entry.toMap(), kCurrencyCodeKey).isEmpty();
 }
 
 void ForeignCurrency::setRate(std::optional<Decimal> rate) {

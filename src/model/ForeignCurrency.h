@@ -21,8 +21,6 @@ public:
     static std::shared_ptr<ForeignCurrency> fromDictionary(const QVariantMap& dictionary);
     // One record per usable dictionary, in order; other entries are skipped.
     static List foreignCurrencyWithDictionaries(const QVariantList& dictionaries);
-    // A dictionary with a non-empty text code: a record without one can never be shown or priced.
-    static bool isUsableDictionary(const QVariant& entry);
 
     std::optional<Decimal> rate() const { return m_rate; }
     void setRate(std::optional<Decimal> rate);
