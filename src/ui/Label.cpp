@@ -112,18 +112,27 @@ QFont Label::displayedFont() const {
 }
 
 QString Label::displayedText() const {
+    return displayedText(displayedFont());
+}
+
+QString Label::displayedText(const QFont& font) const {
     if (m_elideMode == Qt::ElideNone)
         return text();
-    const QFontMetricsF metrics(displayedFont());
+    const QFontMetricsF metrics(font);
     const qreal available = contentsRect().width();
-    QStringList lines;
-    for (const QString& line : text().split(u'\n'))
-        lines << wrapped(line, metrics, available, m_numberOfLines);
+    QStringList lines = wrappedLines(metrics);
     for (QString& line : lines) {
         if (metrics.horizontalAdvance(line) > available)
             line = metrics.elidedText(line, m_elideMode, available);
     }
     return lines.join(u'\n');
+}
+
+QStringList Label::wrappedLines(const QFontMetricsF& metrics) const {
+    QStringList lines;
+    for (const QString& line : text().split(u'\n'))
+        lines << wrapped(line, metrics, contentsRect().width(), m_numberOfLines);
+    return lines;
 }
 
 bool Label::isElided() const {
@@ -132,12 +141,7 @@ bool Label::isElided() const {
     if (wordWrap())
         return heightForWidth(width()) > height();
     const QFont font = displayedFont();
-    const QFontMetricsF metrics(font);
-    const qreal available = contentsRect().width();
-    QStringList lines;
-    for (const QString& line : text().split(u'\n'))
-        lines << wrapped(line, metrics, available, m_numberOfLines);
-    return widestLine(lines, font) > available;
+    return widestLine(wrappedLines(QFontMetricsF(font)), font) > contentsRect().width();
 }
 
 QSize Label::minimumSizeHint() const {
@@ -161,6 +165,8 @@ void Label::paintEvent(QPaintEvent*) {
         painter.drawText(contentsRect(), flags | Qt::TextWordWrap, text());
         return;
     }
-    painter.setFont(displayedFont());
-    painter.drawText(contentsRect(), flags, displayedText());
+    // The fitting font is worked out once per paint and the text cut for it.
+    const QFont shown = displayedFont();
+    painter.setFont(shown);
+    painter.drawText(contentsRect(), flags, displayedText(shown));
 }

@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QStringList>
+
+class QFontMetricsF;
 
 // A one-line (or explicitly broken) text label in the phone style: its own text colour and a
 // highlighted colour for selected rows, and text that never gets cut silently: when it is wider than
@@ -29,8 +32,8 @@ public:
     // In points; the font never shrinks below it.
     int minimumFontSize() const { return m_minimumFontSize; }
     void setMinimumFontSize(int pointSize);
-    // A text wider than the label breaks between words (after spaces and hyphens) onto at most this
-    // many lines; only what still does not fit on the last one is elided. 1 by default.
+    // A text wider than the label breaks where Unicode allows a line break onto at most this many
+    // lines; only what still does not fit on the last one is elided. 1 by default.
     int numberOfLines() const { return m_numberOfLines; }
     void setNumberOfLines(int lines);
     Qt::TextElideMode elideMode() const { return m_elideMode; }
@@ -55,6 +58,9 @@ protected:
 
 private:
     void init();
+    QString displayedText(const QFont& font) const;
+    // The text's lines, each broken to the width for these metrics.
+    QStringList wrappedLines(const QFontMetricsF& metrics) const;
 
     QColor m_textColor;
     QColor m_highlightedTextColor;
