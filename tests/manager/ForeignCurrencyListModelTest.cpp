@@ -1,5 +1,6 @@
 #include "ForeignCurrencyListModel.h"
 
+#include "LogCapture.h"
 #include "ManagerFixture.h"
 
 #include <QAbstractItemModelTester>
@@ -7,20 +8,13 @@
 
 namespace {
 
-// The model checker reports through warnings of its own category; any of them fails the test.
-QStringList g_modelWarnings;
-void collectModelWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type != QtDebugMsg && type != QtInfoMsg && QByteArray(context.category).startsWith("qt.modeltest"))
-        g_modelWarnings << message;
-}
-
 using ForeignCurrencyListModelTest = ManagerFixture;
 
 TEST_F(ForeignCurrencyListModelTest, followsALongRandomRunOfManagerOperationsRowForRow) {
     CurrencyManager& m = start();
     ForeignCurrencyListModel model(m);
-    g_modelWarnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(collectModelWarnings);
+    // The model checker reports through warnings of its own category; any of them fails the test.
+    const LogCapture log;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
     QList<int> changedRows;
     QObject::connect(&model, &QAbstractItemModel::dataChanged,
@@ -85,8 +79,8 @@ TEST_F(ForeignCurrencyListModelTest, followsALongRandomRunOfManagerOperationsRow
                           : QString());
         }
     }
-    qInstallMessageHandler(previous);
-    EXPECT_TRUE(g_modelWarnings.isEmpty()) << g_modelWarnings.join('\n').toStdString();
+    const QStringList modelWarnings = log.warningsIn("qt.modeltest");
+    EXPECT_TRUE(modelWarnings.isEmpty()) << modelWarnings.join('\n').toStdString();
 }
 
 } // namespace
