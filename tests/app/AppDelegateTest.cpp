@@ -2,6 +2,7 @@
 
 #include "AppWindow.h"
 #include "Bundle.h"
+#include "LocaleRun.h"
 #include "TabBarController.h"
 #include "TempConfig.h"
 
@@ -85,21 +86,18 @@ TEST(AppDelegate, theCommandLineIsAnsweredWithoutADisplay) {
 // the screenshots are named after the tabs' titles, so they show the language the program chose.
 TEST(AppDelegate, theProgramSpeaksTheLanguageOfTheMessagesCategory) {
     struct Case {
-        QStringList environment;
+        LocaleVariables environment;
         const char* firstShot;
     };
     const Case cases[] = {
-        {{"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8", "LANGUAGE=ja:de"}, "1-換算.png"},
-        {{"LANG=en_US.UTF-8", "LC_MESSAGES=de_DE.UTF-8", "LC_ALL=fr_FR.UTF-8"}, "1-conversion.png"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}, {"LANGUAGE", "ja:de"}}, "1-換算.png"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "de_DE.UTF-8"}, {"LC_ALL", "fr_FR.UTF-8"}},
+         "1-conversion.png"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.environment.join(' ').toStdString());
+        SCOPED_TRACE(c.firstShot);
         const TempConfig config;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-            environment.remove(name);
-        for (const QString& setting : c.environment)
-            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        QProcessEnvironment environment = environmentWith(c.environment);
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         QProcess program;
         program.setProcessEnvironment(environment);

@@ -14,21 +14,26 @@ bool runsElsewhereUnder(const char* locale) {
     return runsElsewhereWith({{"LC_ALL", locale}, {"LANG", locale}});
 }
 
-bool runsElsewhereWith(LocaleVariables variables) {
-    if (qEnvironmentVariableIsSet(qPrintable(kCopyMarker)))
-        return false;
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+QProcessEnvironment environmentWith(const LocaleVariables& variables) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    QString described;
     for (const QString& name : environment.keys()) {
         if (name == QLatin1String("LANG") || name == QLatin1String("LANGUAGE") ||
             name.startsWith(QLatin1String("LC_")))
             environment.remove(name);
     }
-    for (const auto& [name, value] : variables) {
+    for (const auto& [name, value] : variables)
         environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+    return environment;
+}
+
+bool runsElsewhereWith(const LocaleVariables& variables) {
+    if (qEnvironmentVariableIsSet(qPrintable(kCopyMarker)))
+        return false;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QProcessEnvironment environment = environmentWith(variables);
+    QString described;
+    for (const auto& [name, value] : variables)
         described += QStringLiteral("%1=%2 ").arg(QLatin1String(name), QLatin1String(value));
-    }
     environment.insert(kCopyMarker, QStringLiteral("1"));
     QProcess copy;
     copy.setProcessEnvironment(environment);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <initializer_list>
+#include <QProcessEnvironment>
 #include <utility>
+#include <vector>
 
 // Shared formatters are built once per process in the process's locale, so a test that needs another
 // locale runs in a fresh copy of the test program started under it.
@@ -15,5 +16,8 @@
 bool runsElsewhereUnder(const char* locale); // LC_ALL and LANG
 
 // The same with exactly these locale variables (LANG, LC_*, LANGUAGE); the others are removed.
-using LocaleVariables = std::initializer_list<std::pair<const char*, const char*>>;
-bool runsElsewhereWith(LocaleVariables variables);
+using LocaleVariables = std::vector<std::pair<const char*, const char*>>;
+bool runsElsewhereWith(const LocaleVariables& variables);
+
+// This process's environment for a child, with exactly these locale variables.
+QProcessEnvironment environmentWith(const LocaleVariables& variables);
