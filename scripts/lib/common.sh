@@ -63,6 +63,12 @@ ratepad_locales() {
     fi
 }
 
+# A ctest log as the scripts show it: failures and the summary, without a line per passing test or
+# ctest's Start lines (indented by eight under -j).
+ratepad_ctest_summary() {
+    grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$1" | grep -v -E '^(Test project| +Start )' || true
+}
+
 ratepad_build() {
     ratepad_install "${RATEPAD_PACKAGES[@]}"
     ratepad_locales
