@@ -8,14 +8,21 @@
 // start line.
 class RateServerProcess final {
 public:
-    explicit RateServerProcess(const QString& program, const QStringList& arguments = {});
+    // Keep: the caller reads the server's log from process(), or the full pipe stalls the server.
+    enum class Log { Discard, Keep };
+
+    explicit RateServerProcess(const QString& program, const QStringList& arguments = {},
+                               Log log = Log::Discard);
     ~RateServerProcess();
     Q_DISABLE_COPY_MOVE(RateServerProcess)
 
     quint16 port() const { return m_port; }
     QString hostAndPort() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    const QString& startLine() const { return m_startLine; }
+    QProcess& process() { return m_process; }
 
 private:
     QProcess m_process;
+    QString m_startLine;
     quint16 m_port = 0;
 };

@@ -1,4 +1,5 @@
 // Starts the real ratepad-rate-server and talks HTTP to it on 127.0.0.1.
+#include "ProgramProcess.h"
 #include "RateReply.h"
 #include "RateTable.h"
 
@@ -32,42 +33,24 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs) {
     return done();
 }
 
-// One server process on a port the kernel picks; ready once it has printed its start line.
+// A server whose log the tests read.
 class RateServer final {
 public:
-    explicit RateServer(const QStringList& arguments = {}) {
-        m_process.start(QStringLiteral(RATEPAD_RATE_SERVER), QStringList{"--port", "0"} + arguments);
-        const QDeadlineTimer deadline(kTimeoutMs);
-        while (!m_process.canReadLine() && m_process.state() != QProcess::NotRunning &&
-               !deadline.hasExpired())
-            m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        m_startLine = QString::fromUtf8(m_process.readLine()).trimmed();
-        static const QRegularExpression pattern(QStringLiteral(
-            "^ratepad-rate-server listening on http://127\\.0\\.0\\.1:(\\d+)/ with (\\d+) rates$"));
-        const QRegularExpressionMatch match = pattern.match(m_startLine);
-        if (match.hasMatch())
-            m_port = match.captured(1).toUShort();
-    }
-    ~RateServer() {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-    Q_DISABLE_COPY_MOVE(RateServer)
+    explicit RateServer(const QStringList& arguments = {})
+        : m_server(QStringLiteral(RATEPAD_RATE_SERVER), arguments, RateServerProcess::Log::Keep) {}
 
-    quint16 port() const { return m_port; }
-    const QString& startLine() const { return m_startLine; }
-    QProcess& process() { return m_process; }
+    quint16 port() const { return m_server.port(); }
+    const QString& startLine() const { return m_server.startLine(); }
+    QProcess& process() { return m_server.process(); }
     QUrl url(const QString& pathAndQuery) const {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(pathAndQuery));
+        return QUrl(QStringLiteral("http://%1%2").arg(m_server.hostAndPort(), pathAndQuery));
     }
     QUrl rateUrl(const QString& src, const QString& dst) const {
         return url(kPath + QStringLiteral("?provider=AVERAGE&srcCurrency=%1&dstCurrency=%2").arg(src, dst));
     }
 
 private:
-    QProcess m_process;
-    QString m_startLine;
-    quint16 m_port = 0;
+    RateServerProcess m_server;
 };
 
 struct Answer {
