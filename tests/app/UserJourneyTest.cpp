@@ -143,7 +143,8 @@ protected:
             return false;
         }
         const QPoint at = pos.value_or(widget->rect().center());
-        if (!isShownAt(widget, at)) {
+        // A sheet or screen still sliding in on a starved machine may cover it for a moment.
+        if (!eventually([&] { return isShownAt(widget, at); })) {
             ADD_FAILURE() << widget->metaObject()->className() << " is covered where it is tapped";
             return false;
         }
