@@ -23,14 +23,33 @@ QString withLatinDigits(const QString& icuLocale) {
     return icuLocale + QStringLiteral("@numbers=latn");
 }
 
-QString numberSymbol(icu::DecimalFormatSymbols::ENumberFormatSymbol symbol, const char* fallback) {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::DecimalFormatSymbols symbols(icu::Locale(LocaleCategories::numbers().toUtf8().constData()),
-                                            status);
-    if (U_FAILURE(status))
-        return QString::fromLatin1(fallback);
+struct NumberSymbols {
+    QString locale;
+    QString decimalSeparator;
+    QString minusSign;
+};
+
+QString symbolText(const icu::DecimalFormatSymbols& symbols,
+                   icu::DecimalFormatSymbols::ENumberFormatSymbol symbol) {
     const icu::UnicodeString& text = symbols.getConstSymbol(symbol);
     return QString::fromUtf16(text.getBuffer(), text.length());
+}
+
+// The symbols of the locale for figures. ICU builds them afresh on each request, and the converter
+// asks on every key press, so the last locale's are kept, per thread so that no lock is needed.
+const NumberSymbols& numberSymbols() {
+    thread_local NumberSymbols cached;
+    const QString locale = LocaleCategories::numbers();
+    if (cached.locale == locale)
+        return cached;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::DecimalFormatSymbols symbols(icu::Locale(locale.toUtf8().constData()), status);
+    if (U_FAILURE(status))
+        cached = {locale, QStringLiteral("."), QStringLiteral("-")};
+    else
+        cached = {locale, symbolText(symbols, icu::DecimalFormatSymbols::kDecimalSeparatorSymbol),
+                  symbolText(symbols, icu::DecimalFormatSymbols::kMinusSignSymbol)};
+    return cached;
 }
 
 } // namespace
@@ -71,11 +90,11 @@ QStringList textLanguages() {
 }
 
 QString decimalSeparator() {
-    return numberSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol, ".");
+    return numberSymbols().decimalSeparator;
 }
 
 QString minusSign() {
-    return numberSymbol(icu::DecimalFormatSymbols::kMinusSignSymbol, "-");
+    return numberSymbols().minusSign;
 }
 
 } // namespace LocaleCategories

@@ -12,6 +12,7 @@
 #include "KeypadButton.h"
 #include "Label.h"
 #include "LocalCurrency.h"
+#include "LocaleCategories.h"
 #include "Theme.h"
 #include "Views.h"
 
@@ -124,7 +125,7 @@ void ConverterViewController::loadView() {
         connect(key, &QAbstractButton::clicked, this, [this, key] { keypadAction(key); });
         m_digitKeys.append(key);
     }
-    m_decimalKey = new KeypadButton(m_entry->decimalSeparator(), KeypadButton::Kind::Digit, root);
+    m_decimalKey = new KeypadButton(LocaleCategories::decimalSeparator(), KeypadButton::Kind::Digit, root);
     m_decimalKey->setObjectName(QStringLiteral("decimalKey"));
     m_decimalKey->setAccessibleName(localized(QT_TRANSLATE_NOOP("Localizable", "Decimal point")));
     setTag(m_decimalKey, kDecimalKeyTag);
@@ -212,7 +213,7 @@ void ConverterViewController::clearAction(QAbstractButton*) {
 }
 
 void ConverterViewController::copy() {
-    QGuiApplication::clipboard()->setText(m_entry->resultText(m_entry->resultOne()));
+    QGuiApplication::clipboard()->setText(DecimalEntry::resultText(m_entry->resultOne()));
 }
 
 void ConverterViewController::redrawAmounts() {
@@ -221,8 +222,8 @@ void ConverterViewController::redrawAmounts() {
     const QString shown = m_entry->shownText();
     m_amountOriginalOne->setText(shown);
     m_amountOriginalTwo->setText(shown);
-    m_amountConvertedOne->setText(m_entry->resultText(m_entry->resultOne()));
-    m_amountConvertedTwo->setText(m_entry->resultText(m_entry->resultTwo()));
+    m_amountConvertedOne->setText(DecimalEntry::resultText(m_entry->resultOne()));
+    m_amountConvertedTwo->setText(DecimalEntry::resultText(m_entry->resultTwo()));
 }
 
 void ConverterViewController::updateDecimalKey() {
@@ -399,7 +400,7 @@ KeypadButton* ConverterViewController::keyForEvent(const QKeyEvent* event) const
         return m_clearKey;
     const QString text = event->text();
     if (key == Qt::Key_Period || text == QStringLiteral(".") ||
-        (!text.isEmpty() && text == m_entry->decimalSeparator()))
+        (!text.isEmpty() && text == LocaleCategories::decimalSeparator()))
         return m_decimalKey;
     return nullptr;
 }

@@ -3,9 +3,7 @@
 #include "LocaleCategories.h"
 #include "NumberFormatter.h"
 
-DecimalEntry::DecimalEntry(QObject* parent)
-    : QObject(parent), m_decimalSeparator(LocaleCategories::decimalSeparator()),
-      m_minusSign(LocaleCategories::minusSign()) {}
+DecimalEntry::DecimalEntry(QObject* parent) : QObject(parent) {}
 
 bool DecimalEntry::appendDigit(int digit) {
     if (digit < 0 || digit > 9)
@@ -84,8 +82,8 @@ QString DecimalEntry::shownText(const QString& locale) const {
     return formatter.stringFromDecimal(shownValue());
 }
 
-QString DecimalEntry::resultText(const Decimal& result) const {
-    return result.toString(m_decimalSeparator, m_minusSign);
+QString DecimalEntry::resultText(const Decimal& result) {
+    return result.toString(LocaleCategories::decimalSeparator(), LocaleCategories::minusSign());
 }
 
 void DecimalEntry::setCurrentValue(const Decimal& value) {

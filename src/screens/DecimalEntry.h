@@ -65,9 +65,7 @@ public:
     QString shownText(const QString& locale = {}) const;
     // A result as the decimal's own text: the separator of the locale for figures, no grouping, no
     // trailing zeros.
-    QString resultText(const Decimal& result) const;
-    // The locale's decimal separator, which the decimal key shows and types.
-    const QString& decimalSeparator() const { return m_decimalSeparator; }
+    static QString resultText(const Decimal& result);
 
 signals:
     void currentValueChanged();
@@ -84,8 +82,4 @@ private:
     std::optional<Decimal> m_multiplier;
     int m_fractionDigits = 0;
     int m_digitCount = 0;
-    // Read once: ICU builds its number symbols afresh on each lookup, which cost more than the
-    // arithmetic of a key press.
-    const QString m_decimalSeparator;
-    const QString m_minusSign;
 };
