@@ -68,12 +68,12 @@ QRect BarButton::titleArea() const {
     return rect().adjusted(kPadding + (m_back ? kChevronWidth : 0), 0, -kPadding, 0);
 }
 
-QString BarButton::shownTitle() const {
-    return QFontMetrics(shownFont()).elidedText(text(), Qt::ElideRight, titleArea().width());
+QString BarButton::shownTitle(const QFont& font) const {
+    return QFontMetrics(font).elidedText(text(), Qt::ElideRight, titleArea().width());
 }
 
 bool BarButton::isElided() const {
-    return shownTitle() != text();
+    return shownTitle(shownFont()) != text();
 }
 
 void BarButton::paintEvent(QPaintEvent*) {
@@ -111,7 +111,8 @@ void BarButton::paintEvent(QPaintEvent*) {
         painter.drawPixmap(target.translated(rect().center() - target.center()), pixmap);
         return;
     }
-    painter.setFont(shownFont());
+    const QFont font = shownFont();
+    painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(area, Qt::AlignVCenter | (m_back ? Qt::AlignLeft : Qt::AlignHCenter), shownTitle());
+    painter.drawText(area, Qt::AlignVCenter | (m_back ? Qt::AlignLeft : Qt::AlignHCenter), shownTitle(font));
 }

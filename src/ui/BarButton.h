@@ -31,7 +31,7 @@ private:
     QFont titleFont() const;
     QFont shownFont() const;
     QRect titleArea() const;
-    QString shownTitle() const;
+    QString shownTitle(const QFont& font) const;
 
     QPointer<BarButtonItem> m_item;
     bool m_back = false;
