@@ -5,6 +5,7 @@
 #include "Bundle.h"
 #include "ConverterViewController.h"
 #include "CurrencyViewController.h"
+#include "FirstPaint.h"
 #include "HelpViewController.h"
 #include "Icons.h"
 #include "MoreViewController.h"
@@ -16,7 +17,6 @@
 #include "ZkSolicitReviewController.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
@@ -58,8 +58,8 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
             &AppWindow::setNetworkActivityIndicatorVisible);
     // Fresh rates once the network is back. Finding the system's network backend loads a plugin and
     // talks to D-Bus, which the first frame does not need: it waits until the window has painted
-    // (see eventFilter), or a while after launch should the window not paint (hidden at start).
-    m_window->installEventFilter(this);
+    // or a while after launch should the window not paint (hidden at start).
+    afterFirstPaint(m_window.get(), this, [this] { followNetworkInformationOnce(); });
     connect(m_events.get(), &ApplicationEvents::didFinishLaunching, this, [this] {
         QTimer::singleShot(kLatestNetworkInformationMs, this, &AppDelegate::followNetworkInformationOnce);
     });
@@ -126,17 +126,10 @@ void AppDelegate::applicationDidFinishLaunching() {
     emit m_events->didFinishLaunching();
 }
 
-bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_window.get() && event->type() == QEvent::Paint && !m_followsNetworkInformation)
-        QTimer::singleShot(0, this, &AppDelegate::followNetworkInformationOnce);
-    return QObject::eventFilter(watched, event);
-}
-
 void AppDelegate::followNetworkInformationOnce() {
     if (m_followsNetworkInformation)
         return;
     m_followsNetworkInformation = true;
-    m_window->removeEventFilter(this);
     m_currencyManager->followNetworkInformation();
 }
 

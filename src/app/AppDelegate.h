@@ -57,9 +57,6 @@ public:
     // Writes a PNG of every tab and of the currency picker into `folder` and answers their paths.
     QStringList saveScreenshots(const QString& folder);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildTabs();
     void followNetworkInformationOnce();

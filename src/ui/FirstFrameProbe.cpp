@@ -1,17 +1,22 @@
 #include "FirstFrameProbe.h"
 
+#include "FirstPaint.h"
+
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
 #include <QTextStream>
-#include <QTimer>
 #include <QWidget>
 #include <ctime>
 #include <unistd.h>
 
 FirstFrameProbe::FirstFrameProbe(QWidget* window, bool quitAfterwards)
     : QObject(window), m_quit(quitAfterwards) {
-    window->installEventFilter(this);
+    afterFirstPaint(window, this, [this] {
+        QTextStream(stdout) << "first-frame " << millisecondsSinceProcessStart() << ' ' << residentKiB()
+                            << Qt::endl;
+        if (m_quit)
+            QCoreApplication::quit();
+    });
 }
 
 double FirstFrameProbe::millisecondsSinceProcessStart() {
@@ -36,18 +41,4 @@ long FirstFrameProbe::residentKiB() {
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').first().toLong();
     return -1;
-}
-
-bool FirstFrameProbe::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint && !m_reported) {
-        m_reported = true;
-        // Report once this paint has finished, on the next pass of the loop.
-        QTimer::singleShot(0, this, [this] {
-            QTextStream(stdout) << "first-frame " << millisecondsSinceProcessStart() << ' ' << residentKiB()
-                                << Qt::endl;
-            if (m_quit)
-                QCoreApplication::quit();
-        });
-    }
-    return QObject::eventFilter(watched, event);
 }

@@ -18,10 +18,6 @@ public:
     static double millisecondsSinceProcessStart();
     static long residentKiB();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     bool m_quit;
-    bool m_reported = false;
 };
