@@ -1,6 +1,6 @@
 // A forced update of every catalogue currency against ratepad-rate-server on loopback, and curl
-// fetching the same URLs with the same number of parallel connections (Qt opens six per host), in
-// the same run.
+// fetching the same URLs with the same number of parallel connections (the app's client opens six per host),
+// in the same run.
 #include "BenchmarkMain.h"
 #include "Bundle.h"
 #include "CurrencyManager.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kParallel = 6;
+constexpr int kParallel = HttpClient::kConnectionsPerHost;
 
 class Server {
 public:

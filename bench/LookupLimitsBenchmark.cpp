@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QNetworkAccessManager>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <benchmark/benchmark.h>
@@ -80,7 +79,7 @@ qint64 statusKiB(const char* field) {
 }
 
 // Runs one lookup to its end; returns the published rate as text.
-QString lookUp(const RateService& service, QNetworkAccessManager& network) {
+QString lookUp(const RateService& service, HttpClient& network) {
     auto lookup = CurrencyConvertor::create("USD", "EUR", service, network);
     while (lookup && !lookup->rate())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -101,7 +100,7 @@ QByteArray streamedHead(const QByteArray& bodyStart) {
 
 void BM_HundredMegabyteReply(benchmark::State& state) {
     StreamingServer server(streamedHead("<html>"), 100 * 1024 * 1024, 'x');
-    QNetworkAccessManager network;
+    HttpClient network;
     const RateService service = serviceAt(server.host());
     lookUp(service, network); // warm up: the first lookup loads Qt's network plugins
     qint64 growth = 0;
@@ -124,7 +123,7 @@ BENCHMARK(BM_HundredMegabyteReply)->Unit(benchmark::kMillisecond)->UseRealTime()
 
 void BM_TenMegabyteNumber_lookup(benchmark::State& state) {
     StreamingServer server(streamedHead(kOpenTag), 10 * 1024 * 1024, '7');
-    QNetworkAccessManager network;
+    HttpClient network;
     const RateService service = serviceAt(server.host());
     lookUp(service, network);
     for (auto _ : state) {

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QHash>
 #include <QMap>
-#include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QObject>
 #include <QTimer>
@@ -40,9 +39,9 @@ public:
     // loses little.
     static constexpr int kSaveDelayMs = 2000;
     // Lookups beyond this many wait in a queue, so that a long list does not flood the event loop or
-    // the server. Qt opens six connections to one server and pipelines up to three requests on each
-    // kept-alive one; fewer in flight would leave every connection idle while an answer is handled.
-    static constexpr int kMaxLookupsInFlight = 18;
+    // the server. As many as the client's connections carry with requests sent ahead on each: fewer
+    // would leave a connection idle while an answer is handled.
+    static constexpr int kMaxLookupsInFlight = HttpClient::kConnectionsPerHost * HttpClient::kPipelineDepth;
 
     // What the manager works with; tests give it their own store, resources and clock.
     struct Environment {
@@ -184,7 +183,7 @@ private:
     QMap<QString, QString> m_knownCurrencies;
     std::unique_ptr<CurrencyNames> m_currencyNames;
     QDateTime m_lastUpdate;
-    QNetworkAccessManager m_network;
+    HttpClient m_network;
     QList<std::shared_ptr<CurrencyConvertor>> m_activeConnections;
     QHash<const CurrencyConvertor*, std::shared_ptr<ForcedUpdate>> m_forcedLookups;
     std::deque<QueuedLookup> m_queuedLookups;

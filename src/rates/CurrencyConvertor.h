@@ -1,18 +1,16 @@
 #pragma once
 
 #include "Decimal.h"
+#include "HttpClient.h"
 #include "RateReplyReader.h"
 #include "RateService.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
 #include <optional>
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class ReplacementCurrencies;
 
 // One exchange-rate lookup for an ordered pair of currency codes: asks the rate service, reads the
@@ -24,8 +22,7 @@ public:
     // Null when no request can be made (an unusable server address). The lookup is deleted on the
     // event loop once the last reference is gone, so an owner may drop it from inside rateChanged.
     static std::shared_ptr<CurrencyConvertor> create(const QString& fromCurrency, const QString& toCurrency,
-                                                     const RateService& service,
-                                                     QNetworkAccessManager& network);
+                                                     const RateService& service, HttpClient& network);
 
     QString fromCurrency() const { return m_fromCurrency; }
     QString toCurrency() const { return m_toCurrency; }
@@ -42,10 +39,9 @@ signals:
 
 private:
     CurrencyConvertor(const QString& fromCurrency, const QString& toCurrency);
-    bool connectToService(const RateService& service, QNetworkAccessManager& network);
+    bool connectToService(const RateService& service, HttpClient& network);
     void requestSent();
     void deadlinePassed();
-    void receiveData();
     void connectionDidFinishLoading();
     void end(const Decimal& rate);
 
@@ -54,12 +50,11 @@ private:
     std::optional<RateReplyReader> m_reader;
     Decimal m_multiplier = Decimal(1);
     std::optional<Decimal> m_rate;
-    QPointer<QNetworkReply> m_reply;
-    QByteArray m_receivedData;
+    HttpExchangePtr m_exchange;
+    QPointer<HttpClient> m_network;
     // Runs while the request waits for a connection, extended while other replies keep finishing;
     // then runs once from the moment the request is sent.
     std::chrono::milliseconds m_replyDeadline{0};
     QTimer m_deadline;
     bool m_sent = false;
-    QPointer<QObject> m_queueProgress;
 };

@@ -5,7 +5,6 @@
 #include "ReplacementCurrencies.h"
 
 #include <QElapsedTimer>
-#include <QNetworkAccessManager>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -39,7 +38,7 @@ protected:
         return lookup->rate()->toString().toStdString();
     }
 
-    QNetworkAccessManager network;
+    HttpClient network;
     ReplacementCurrencies replacements = ReplacementCurrencies::fromDictionary(
         {{"replacementCurrencies",
           QVariantList{QVariantMap{{"code", "DEM"}, {"lookup", "EUR"}, {"rate", 1.95583}},
@@ -227,7 +226,9 @@ TEST_F(CurrencyConvertorTest, refusedAndSilentServersFailAndBadAddressesMakeNoLo
     EXPECT_EQ(lookUp("USD", "EUR", serviceAt("bad host/with/path")), "null");
 }
 
-TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhetherOrNotTheServerKeepsConnections) {
+// Requests go out ahead on kept-alive connections; servers that close after each answer, speak
+// HTTP/1.0 with the body ending at the close, or send chunks must still get every answer right.
+TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhateverTheServerDoesWithConnections) {
     // The answer's number is the requested code's place in the list, so a mixed-up reply shows.
     QStringList codes;
     for (char c = 'A'; c <= 'Z'; ++c)
@@ -236,19 +237,41 @@ TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhetherOrNot
         const QString code = QString::fromLatin1(target.mid(target.lastIndexOf('=') + 1));
         return QByteArray::number(codes.indexOf(code) + 1);
     };
-    for (const bool closes : {false, true}) {
-        HttpFixture server([&](const QByteArray& target) {
-            QByteArray reply = HttpFixture::doubleReply(answerFor(target));
-            return closes ? reply.replace("\r\n\r\n", "\r\nConnection: close\r\n\r\n") : reply;
-        });
+    const QByteArray open = HttpFixture::openTag();
+    const std::pair<const char*, std::function<HttpFixture::Answer(const QByteArray&)>> servers[] = {
+        {"kept-alive",
+         [&](const QByteArray& n) { return HttpFixture::Answer{.head = HttpFixture::doubleReply(n)}; }},
+        {"closing",
+         [&](const QByteArray& n) {
+             return HttpFixture::Answer{
+                 .head = HttpFixture::doubleReply(n).replace("\r\n\r\n", "\r\nConnection: close\r\n\r\n")};
+         }},
+        {"HTTP/1.0 to the close",
+         [&](const QByteArray& n) {
+             return HttpFixture::Answer{.head = "HTTP/1.0 200 OK\r\n\r\n" + open + n + "</double>",
+                                        .close = true};
+         }},
+        {"chunked",
+         [&](const QByteArray& n) {
+             const QByteArray body = open + n + "</double>";
+             return HttpFixture::Answer{.head =
+                                            "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5;x=y\r\n" +
+                                            body.left(5) + "\r\n" + QByteArray::number(body.size() - 5, 16) +
+                                            "\r\n" + body.mid(5) + "\r\n0\r\nX-Trailer: 1\r\n\r\n"};
+         }},
+    };
+    for (const auto& [what, answer] : servers) {
+        HttpFixture server(
+            [&, answer = answer](const QByteArray& target) { return answer(answerFor(target)); });
         std::vector<std::shared_ptr<CurrencyConvertor>> lookups;
         for (const QString& code : codes)
             lookups.push_back(
                 CurrencyConvertor::create("USD", code, serviceAt(server.hostAndPort()), network));
         ASSERT_TRUE(waitUntil([&] {
             return std::ranges::all_of(lookups, [](const auto& l) { return l->rate().has_value(); });
-        })) << (closes ? "closing server" : "kept-alive server");
+        })) << what;
         for (int i = 0; i < codes.size(); ++i)
-            EXPECT_EQ(lookups[i]->rate()->toString(), QString::number(i + 1)) << codes[i].toStdString();
+            EXPECT_EQ(lookups[i]->rate()->toString(), QString::number(i + 1))
+                << what << " " << codes[i].toStdString();
     }
 }

@@ -59,6 +59,9 @@ protected:
             delete socket;
             return;
         }
+        // Answers are small and may follow each other on one connection: Nagle's algorithm would hold
+        // back an answer until the client acknowledges the previous one, which it may delay by 40 ms.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         auto* idle = new QTimer(socket);
         idle->setSingleShot(true);
         idle->setInterval(kIdleTimeout);

@@ -1,0 +1,761 @@
+#include "HttpClient.h"
+
+#include <QFuture>
+#include <QPromise>
+#include <QSocketNotifier>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <optional>
+#include <string>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct SocketAddress {
+    sockaddr_storage address{};
+    socklen_t length = 0;
+};
+
+std::optional<SocketAddress> numericAddress(const QString& host, quint16 port) {
+    const std::string text = host.toStdString();
+    SocketAddress a;
+    auto* in = reinterpret_cast<sockaddr_in*>(&a.address);
+    if (::inet_pton(AF_INET, text.c_str(), &in->sin_addr) == 1) {
+        in->sin_family = AF_INET;
+        in->sin_port = htons(port);
+        a.length = sizeof(sockaddr_in);
+        return a;
+    }
+    auto* in6 = reinterpret_cast<sockaddr_in6*>(&a.address);
+    if (::inet_pton(AF_INET6, text.c_str(), &in6->sin6_addr) == 1) {
+        in6->sin6_family = AF_INET6;
+        in6->sin6_port = htons(port);
+        a.length = sizeof(sockaddr_in6);
+        return a;
+    }
+    return std::nullopt;
+}
+
+std::vector<SocketAddress> resolveName(const std::string& host, quint16 port) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* list = nullptr;
+    std::vector<SocketAddress> result;
+    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &list) != 0)
+        return result;
+    for (addrinfo* a = list; a; a = a->ai_next) {
+        SocketAddress r;
+        std::memcpy(&r.address, a->ai_addr, a->ai_addrlen);
+        r.length = a->ai_addrlen;
+        result.push_back(r);
+    }
+    ::freeaddrinfo(list);
+    return result;
+}
+
+bool isRedirect(int status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// A header value as a number of bytes: digits only, and no more of them than a qint64 holds.
+std::optional<qint64> contentLength(QByteArrayView value) {
+    if (value.isEmpty() || value.size() > 18)
+        return std::nullopt;
+    qint64 n = 0;
+    for (const char c : value) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+// A chunk's size line, without extensions: at most 8 hex digits, which is far beyond any body read.
+std::optional<qint64> chunkSize(QByteArrayView line) {
+    if (const qsizetype semicolon = line.indexOf(';'); semicolon >= 0)
+        line = line.first(semicolon);
+    line = line.trimmed();
+    if (line.isEmpty() || line.size() > 8)
+        return std::nullopt;
+    qint64 n = 0;
+    for (const char c : line) {
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+        if (digit < 0)
+            return std::nullopt;
+        n = n * 16 + digit;
+    }
+    return n;
+}
+
+// A listed token of a header such as "Connection: keep-alive, Upgrade", compared without case.
+bool hasToken(QByteArrayView value, QByteArrayView token) {
+    for (QByteArrayView part : QByteArray(value.data(), value.size()).split(','))
+        if (part.trimmed().compare(token, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// What the client knows of one host:port: its addresses, the requests waiting for one of its
+// connections, and those connections.
+struct HttpHost {
+    QString name;
+    quint16 port = 80;
+    QByteArray hostHeader;
+    std::vector<SocketAddress> addresses;
+    QElapsedTimer resolvedAt;
+    bool resolving = false;
+    std::deque<QPointer<HttpExchange>> waiting;
+    std::vector<HttpConnection*> connections;
+
+    // Names are looked up again now and then, so that a long-running app follows a moved server.
+    static constexpr qint64 kAddressLifetimeMs = 60000;
+    bool needsLookup() const {
+        return addresses.empty() || (resolvedAt.isValid() && resolvedAt.elapsed() > kAddressLifetimeMs);
+    }
+};
+
+// One TCP connection to a host, carrying the requests sent on it in order and reading their answers.
+class HttpConnection final : public QObject {
+public:
+    HttpConnection(HttpClient& client, HttpHost& host) : QObject(&client), m_client(client), m_host(host) {}
+    ~HttpConnection() override {
+        for (HttpExchange* exchange : m_inFlight)
+            exchange->m_connection = nullptr;
+        closeSocket();
+    }
+
+    // Starts connecting; false when no address of the host could even be tried.
+    bool open() { return connectNext(); }
+    bool isIdle() const { return m_inFlight.empty(); }
+    std::size_t load() const { return m_inFlight.size(); }
+    bool canPipeline() const {
+        return m_pipelines && m_state == State::Connected && m_inFlight.size() < HttpClient::kPipelineDepth;
+    }
+
+    void send(HttpExchange* exchange) {
+        exchange->m_connection = this;
+        m_inFlight.push_back(exchange);
+        const QByteArray target =
+            exchange->m_url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
+        m_out += "GET " + (target.isEmpty() ? QByteArray("/") : target) +
+                 " HTTP/1.1\r\nHost: " + m_host.hostHeader + "\r\nUser-Agent: Ratepad\r\nAccept: */*\r\n\r\n";
+        m_requestEnds.push_back(m_outOffset + m_out.size());
+        if (m_state == State::Connected)
+            flush();
+    }
+
+    // The owner of an exchange on this connection let go of it: its answer can no longer be told
+    // apart from the others', so the connection goes and the others are sent again elsewhere.
+    void abandon(HttpExchange* exchange) {
+        std::erase(m_inFlight, exchange);
+        end(EndReason::Abandoned);
+    }
+
+private:
+    enum class State { Connecting, Connected, Closed };
+    enum class Phase { Head, Fixed, Chunked, UntilClose };
+    enum class ChunkPhase { Size, Data, DataEnd, Trailer };
+    enum class EndReason { Abandoned, Dropped, Failed };
+
+    bool connectNext() {
+        closeSocket();
+        while (m_nextAddress < m_host.addresses.size()) {
+            const SocketAddress& a = m_host.addresses[m_nextAddress++];
+            m_fd = ::socket(a.address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            if (m_fd < 0)
+                continue;
+            const int one = 1;
+            ::setsockopt(m_fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+            if (::connect(m_fd, reinterpret_cast<const sockaddr*>(&a.address), a.length) == 0 ||
+                errno == EINPROGRESS) {
+                m_state = State::Connecting;
+                m_readNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+                m_writeNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Write, this);
+                m_readNotifier->setEnabled(false);
+                connect(m_readNotifier, &QSocketNotifier::activated, this, &HttpConnection::readable);
+                connect(m_writeNotifier, &QSocketNotifier::activated, this, &HttpConnection::writable);
+                return true;
+            }
+            closeSocket();
+        }
+        return false;
+    }
+
+    // Notifiers go on the event loop: this may run inside one of their own signals.
+    void closeSocket() {
+        for (QSocketNotifier* notifier : {m_readNotifier, m_writeNotifier}) {
+            if (notifier) {
+                notifier->setEnabled(false);
+                notifier->deleteLater();
+            }
+        }
+        m_readNotifier = m_writeNotifier = nullptr;
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+    void writable() {
+        if (m_state == State::Connecting) {
+            int error = 0;
+            socklen_t length = sizeof error;
+            if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0) {
+                if (connectNext())
+                    return;
+                failAll(HttpExchange::Failure::Connect);
+                return;
+            }
+            m_state = State::Connected;
+            m_client.madeProgress();
+            m_readNotifier->setEnabled(true);
+        }
+        flush();
+    }
+
+    void flush() {
+        while (m_written < m_out.size()) {
+            const ssize_t n = ::send(m_fd, m_out.constData() + m_written,
+                                     static_cast<size_t>(m_out.size() - m_written), MSG_NOSIGNAL);
+            if (n > 0) {
+                m_written += n;
+            } else if (n < 0 && errno == EINTR) {
+                continue;
+            } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                break;
+            } else {
+                end(EndReason::Dropped); // the server went away; what it did not answer is sent again
+                return;
+            }
+        }
+        m_writeNotifier->setEnabled(m_written < m_out.size());
+        // Each request whose last byte has gone out is sent.
+        std::size_t index = 0;
+        while (!m_requestEnds.empty() && m_requestEnds.front() <= m_outOffset + m_written) {
+            m_requestEnds.pop_front();
+            ++m_requestsSent;
+        }
+        for (HttpExchange* exchange : m_inFlight) {
+            if (index++ >= m_requestsSent)
+                break;
+            if (!exchange->m_sent) {
+                exchange->m_sent = true;
+                emit exchange->sent();
+            }
+        }
+        if (m_written == m_out.size()) {
+            m_outOffset += m_out.size();
+            m_out.clear();
+            m_written = 0;
+        }
+    }
+
+    void readable() {
+        // At most a few reads per wake-up, so that a fast sender cannot hold the event loop.
+        constexpr qsizetype kPiece = 64 * 1024;
+        bool ended = false;
+        for (int i = 0; i < 4; ++i) {
+            const qsizetype old = m_in.size();
+            m_in.resize(old + kPiece);
+            const ssize_t n = ::recv(m_fd, m_in.data() + old, kPiece, 0);
+            m_in.resize(old + std::max<ssize_t>(n, 0));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                ended = n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+                break;
+            }
+            if (n < kPiece)
+                break;
+        }
+        // Acknowledge at once: a server that sends pipelined answers in several pieces with Nagle's
+        // algorithm on would otherwise wait for our delayed acknowledgement (40 ms) before each piece.
+        const int one = 1;
+        ::setsockopt(m_fd, IPPROTO_TCP, TCP_QUICKACK, &one, sizeof one);
+        if (!parse())
+            return;
+        if (ended) {
+            serverClosed();
+            return;
+        }
+        m_client.dispatch(m_host);
+    }
+
+    // Reads every complete answer in the buffer; false when the connection ended meanwhile.
+    bool parse() {
+        while (!m_inFlight.empty() && m_state == State::Connected) {
+            const qsizetype available = m_in.size() - m_inPos;
+            if (m_phase == Phase::Head) {
+                if (available == 0)
+                    break;
+                m_started = true;
+                const qsizetype end = m_in.indexOf("\r\n\r\n", m_inPos);
+                if (end < 0) {
+                    if (available > HttpClient::kMaxHeadSize)
+                        return failCurrent(HttpExchange::Failure::Protocol);
+                    break;
+                }
+                const QByteArrayView head(m_in.constData() + m_inPos, end - m_inPos);
+                m_inPos = end + 4;
+                if (!readHead(head))
+                    return failCurrent(HttpExchange::Failure::Protocol);
+                if (m_status >= 100 && m_status < 200) {
+                    resetResponse(); // an interim answer; the real one follows
+                    continue;
+                }
+                if (m_remaining > m_inFlight.front()->m_maxBodySize)
+                    return failCurrent(HttpExchange::Failure::TooLarge);
+                if (m_phase == Phase::Fixed && m_remaining == 0 && !complete())
+                    return false;
+                continue;
+            }
+            if (m_phase == Phase::Fixed) {
+                const qsizetype take = std::min<qint64>(m_remaining, available);
+                if (!takeBody(take))
+                    return false;
+                m_remaining -= take;
+                if (m_remaining > 0)
+                    break;
+                if (!complete())
+                    return false;
+                continue;
+            }
+            if (m_phase == Phase::UntilClose) {
+                if (!takeBody(available))
+                    return false;
+                break; // ends with the connection
+            }
+            // Chunked.
+            if (m_chunkPhase == ChunkPhase::Data) {
+                const qsizetype take = std::min<qint64>(m_remaining, available);
+                if (!takeBody(take))
+                    return false;
+                m_remaining -= take;
+                if (m_remaining > 0)
+                    break;
+                m_chunkPhase = ChunkPhase::DataEnd;
+                continue;
+            }
+            const qsizetype lineEnd = m_in.indexOf("\r\n", m_inPos);
+            if (lineEnd < 0) {
+                if (available > 8 * 1024)
+                    return failCurrent(HttpExchange::Failure::Protocol);
+                break;
+            }
+            const QByteArrayView line(m_in.constData() + m_inPos, lineEnd - m_inPos);
+            m_inPos = lineEnd + 2;
+            if (m_chunkPhase == ChunkPhase::DataEnd) {
+                if (!line.isEmpty())
+                    return failCurrent(HttpExchange::Failure::Protocol);
+                m_chunkPhase = ChunkPhase::Size;
+            } else if (m_chunkPhase == ChunkPhase::Size) {
+                const auto size = chunkSize(line);
+                if (!size)
+                    return failCurrent(HttpExchange::Failure::Protocol);
+                if (m_body.size() + *size > m_inFlight.front()->m_maxBodySize)
+                    return failCurrent(HttpExchange::Failure::TooLarge);
+                m_remaining = *size;
+                m_chunkPhase = *size == 0 ? ChunkPhase::Trailer : ChunkPhase::Data;
+            } else if (line.isEmpty() && !complete()) { // the trailer's end
+                return false;
+            }
+        }
+        if (m_inPos > 0) {
+            m_in.remove(0, m_inPos);
+            m_inPos = 0;
+        }
+        if (m_inFlight.empty() && !m_in.isEmpty()) {
+            end(EndReason::Dropped); // bytes nobody asked for: this server cannot be followed
+            return false;
+        }
+        return m_state == State::Connected;
+    }
+
+    bool readHead(QByteArrayView head) {
+        const qsizetype lineEnd = head.indexOf("\r\n");
+        const QByteArrayView statusLine = lineEnd < 0 ? head : head.first(lineEnd);
+        // "HTTP/1.x NNN reason"
+        if (statusLine.size() < 12 || !statusLine.startsWith("HTTP/1.") || statusLine[8] != ' ')
+            return false;
+        const bool http11 = statusLine[7] == '1';
+        const auto status = contentLength(statusLine.sliced(9, 3));
+        if (!status || (statusLine.size() > 12 && statusLine[12] != ' '))
+            return false;
+        m_status = int(*status);
+        bool keepAlive = http11;
+        bool chunked = false;
+        std::optional<qint64> length;
+        m_location.clear();
+        for (QByteArrayView rest = lineEnd < 0 ? QByteArrayView() : head.sliced(lineEnd + 2);
+             !rest.isEmpty();) {
+            const qsizetype end = rest.indexOf("\r\n");
+            const QByteArrayView line = end < 0 ? rest : rest.first(end);
+            rest = end < 0 ? QByteArrayView() : rest.sliced(end + 2);
+            const qsizetype colon = line.indexOf(':');
+            if (colon <= 0)
+                return false;
+            const QByteArrayView name = line.first(colon);
+            const QByteArrayView value = line.sliced(colon + 1).trimmed();
+            if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
+                const auto n = contentLength(value);
+                if (!n || (length && *length != *n))
+                    return false;
+                length = n;
+            } else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0) {
+                chunked = hasToken(value, "chunked");
+            } else if (name.compare("Connection", Qt::CaseInsensitive) == 0) {
+                if (hasToken(value, "close"))
+                    keepAlive = false;
+                else if (hasToken(value, "keep-alive"))
+                    keepAlive = true;
+            } else if (name.compare("Location", Qt::CaseInsensitive) == 0) {
+                m_location = value.toByteArray();
+            }
+        }
+        m_keepAlive = keepAlive;
+        m_http11 = http11;
+        m_remaining = 0;
+        if (m_status == 204 || m_status == 304 || (m_status >= 100 && m_status < 200)) {
+            m_phase = Phase::Fixed;
+        } else if (chunked) {
+            m_phase = Phase::Chunked;
+            m_chunkPhase = ChunkPhase::Size;
+        } else if (length) {
+            m_phase = Phase::Fixed;
+            m_remaining = *length;
+        } else {
+            m_phase = Phase::UntilClose;
+            m_keepAlive = false;
+        }
+        return true;
+    }
+
+    bool takeBody(qsizetype size) {
+        m_body.append(m_in.constData() + m_inPos, size);
+        m_inPos += size;
+        if (m_body.size() > m_inFlight.front()->m_maxBodySize)
+            return failCurrent(HttpExchange::Failure::TooLarge);
+        return true;
+    }
+
+    // The answer at the front is whole; false when the connection ended with it.
+    bool complete() {
+        HttpExchange* exchange = takeFront();
+        const int status = m_status;
+        const bool keepAlive = m_keepAlive;
+        m_pipelines = m_pipelines || (keepAlive && m_http11);
+        QByteArray body = std::move(m_body);
+        const QByteArray location = m_location;
+        resetResponse();
+        m_client.madeProgress();
+        m_client.responseComplete(exchange, status, std::move(body), location);
+        if (!keepAlive) {
+            end(EndReason::Dropped);
+            return false;
+        }
+        return true;
+    }
+
+    void resetResponse() {
+        m_phase = Phase::Head;
+        m_started = false;
+        m_status = 0;
+        m_remaining = 0;
+        m_body = QByteArray();
+        m_location.clear();
+    }
+
+    // The server closed the connection, or it failed.
+    void serverClosed() {
+        if (!m_inFlight.empty() && m_phase == Phase::UntilClose) {
+            complete(); // the body ends with the connection
+            return;
+        }
+        if (!m_inFlight.empty() && m_started) {
+            failCurrent(HttpExchange::Failure::Closed); // an answer cut short
+            return;
+        }
+        end(EndReason::Dropped);
+    }
+
+    // The front exchange leaves the connection; its request may not even be written whole, should a
+    // server answer early.
+    HttpExchange* takeFront() {
+        HttpExchange* exchange = m_inFlight.front();
+        m_inFlight.pop_front();
+        if (m_requestsSent > 0)
+            --m_requestsSent;
+        else if (!m_requestEnds.empty())
+            m_requestEnds.pop_front();
+        exchange->m_connection = nullptr;
+        return exchange;
+    }
+
+    bool failCurrent(HttpExchange::Failure failure) {
+        HttpExchange* exchange = takeFront();
+        exchange->finish(failure);
+        end(EndReason::Failed);
+        return false;
+    }
+
+    void failAll(HttpExchange::Failure failure) {
+        const std::deque<HttpExchange*> exchanges = std::exchange(m_inFlight, {});
+        for (HttpExchange* exchange : exchanges) {
+            exchange->m_connection = nullptr;
+            exchange->finish(failure);
+        }
+        end(EndReason::Failed);
+    }
+
+    // Closes the connection; the requests still on it wait for another one. Those the server
+    // dropped (closing without a word) count a retry: a server that never answers is not asked forever.
+    void end(EndReason reason) {
+        if (m_state == State::Closed)
+            return;
+        m_state = State::Closed;
+        closeSocket();
+        std::erase(m_host.connections, this);
+        const std::deque<HttpExchange*> exchanges = std::exchange(m_inFlight, {});
+        for (auto it = exchanges.rbegin(); it != exchanges.rend(); ++it) {
+            HttpExchange* exchange = *it;
+            exchange->m_connection = nullptr;
+            if (reason == EndReason::Dropped && ++exchange->m_retries > HttpClient::kMaxRetries)
+                exchange->finish(HttpExchange::Failure::Closed);
+            else
+                m_client.enqueue(exchange, true);
+        }
+        m_client.scheduleDispatch();
+        deleteLater();
+    }
+
+    HttpClient& m_client;
+    HttpHost& m_host;
+    State m_state = State::Connecting;
+    std::size_t m_nextAddress = 0;
+    int m_fd = -1;
+    QSocketNotifier* m_readNotifier = nullptr;
+    QSocketNotifier* m_writeNotifier = nullptr;
+    bool m_pipelines = false; // the server has shown it keeps HTTP/1.1 connections
+
+    std::deque<HttpExchange*> m_inFlight; // in the order their requests went out
+    std::size_t m_requestsSent = 0;       // of m_inFlight, those written whole
+    QByteArray m_out;
+    qsizetype m_written = 0;
+    qint64 m_outOffset = 0; // bytes written before m_out
+    std::deque<qint64> m_requestEnds;
+
+    QByteArray m_in;
+    qsizetype m_inPos = 0;
+    Phase m_phase = Phase::Head;
+    ChunkPhase m_chunkPhase = ChunkPhase::Size;
+    bool m_started = false; // some of the front answer has arrived
+    int m_status = 0;
+    bool m_keepAlive = false;
+    bool m_http11 = false;
+    qint64 m_remaining = 0;
+    QByteArray m_body;
+    QByteArray m_location;
+};
+
+HttpExchange::HttpExchange(HttpClient& client, const QUrl& url, qsizetype maxBodySize)
+    : m_client(&client), m_url(url), m_maxBodySize(maxBodySize) {}
+
+HttpExchange::~HttpExchange() {
+    if (m_client && !m_finished)
+        m_client->abandon(this);
+}
+
+void HttpExchange::finish(Failure failure) {
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_failure = failure;
+    if (failure != Failure::None) {
+        m_status = 0;
+        m_body = QByteArray();
+    }
+    QMetaObject::invokeMethod(
+        this, [this] { emit finished(); }, Qt::QueuedConnection);
+}
+
+void HttpExchangeDeleter::operator()(HttpExchange* exchange) const {
+    exchange->deleteLater();
+}
+
+HttpClient::HttpClient(QObject* parent) : QObject(parent) {
+    m_lastProgress.start();
+}
+
+HttpClient::~HttpClient() {
+    for (const auto& host : std::as_const(m_hosts)) {
+        const std::vector<HttpConnection*> connections = std::exchange(host->connections, {});
+        for (HttpConnection* connection : connections)
+            delete connection;
+    }
+}
+
+HttpExchangePtr HttpClient::get(const QUrl& url, qsizetype maxBodySize) {
+    if (!url.isValid() || url.scheme() != u"http" || url.host().isEmpty())
+        return nullptr;
+    HttpExchangePtr exchange(new HttpExchange(*this, url, maxBodySize));
+    enqueue(exchange.get());
+    return exchange;
+}
+
+void HttpClient::enqueue(HttpExchange* exchange, bool atFront) {
+    const QUrl& url = exchange->m_url;
+    const auto port = static_cast<quint16>(url.port(80));
+    const QString key = url.host() + u':' + QString::number(port);
+    std::shared_ptr<HttpHost>& host = m_hosts[key];
+    if (!host) {
+        host = std::make_shared<HttpHost>();
+        host->name = url.host();
+        host->port = port;
+        const QByteArray name = url.host(QUrl::FullyEncoded).toLatin1();
+        host->hostHeader = (host->name.contains(u':') ? '[' + name + ']' : name) +
+                           (port == 80 ? QByteArray() : ':' + QByteArray::number(port));
+        if (const auto address = numericAddress(host->name, port))
+            host->addresses.push_back(*address); // never looked up, so never stale
+    }
+    if (atFront)
+        host->waiting.emplace_front(exchange);
+    else
+        host->waiting.emplace_back(exchange);
+    scheduleDispatch();
+}
+
+void HttpClient::scheduleDispatch() {
+    if (m_dispatchScheduled)
+        return;
+    m_dispatchScheduled = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_dispatchScheduled = false;
+            dispatch();
+        },
+        Qt::QueuedConnection);
+}
+
+void HttpClient::dispatch() {
+    for (const auto& host : std::as_const(m_hosts))
+        dispatch(*host);
+}
+
+void HttpClient::dispatch(HttpHost& host) {
+    while (!host.waiting.empty() && !host.waiting.front())
+        host.waiting.pop_front();
+    if (host.waiting.empty() || host.resolving)
+        return;
+    if (host.connections.empty() && host.needsLookup()) {
+        resolve(m_hosts.value(host.name + u':' + QString::number(host.port)));
+        return;
+    }
+    while (!host.waiting.empty()) {
+        HttpExchange* exchange = host.waiting.front();
+        if (!exchange) {
+            host.waiting.pop_front();
+            continue;
+        }
+        // An idle connection first, then a new one, and only then one more request sent ahead.
+        HttpConnection* chosen = nullptr;
+        for (HttpConnection* connection : host.connections)
+            if (connection->isIdle())
+                chosen = connection;
+        if (!chosen && host.connections.size() < std::size_t(kConnectionsPerHost)) {
+            auto* connection = new HttpConnection(*this, host);
+            if (!connection->open()) {
+                delete connection;
+                host.waiting.pop_front();
+                exchange->finish(HttpExchange::Failure::Connect);
+                continue;
+            }
+            host.connections.push_back(connection);
+            chosen = connection;
+        }
+        if (!chosen) {
+            for (HttpConnection* connection : host.connections)
+                if (connection->canPipeline() && (!chosen || connection->load() < chosen->load()))
+                    chosen = connection;
+        }
+        if (!chosen)
+            return; // every connection is busy: a finished answer dispatches again
+        host.waiting.pop_front();
+        chosen->send(exchange);
+    }
+}
+
+void HttpClient::resolve(const std::shared_ptr<HttpHost>& host) {
+    host->resolving = true;
+    QPromise<std::vector<SocketAddress>> promise;
+    QFuture<std::vector<SocketAddress>> future = promise.future();
+    // A lookup can take long; it runs on a thread of its own and its answer is dropped should the
+    // client be gone by then.
+    std::thread([promise = std::move(promise), name = host->name.toStdString(), port = host->port]() mutable {
+        promise.start();
+        promise.addResult(resolveName(name, port));
+        promise.finish();
+    }).detach();
+    future.then(this, [this, weak = std::weak_ptr<HttpHost>(host)](const std::vector<SocketAddress>& found) {
+        const std::shared_ptr<HttpHost> h = weak.lock();
+        if (!h)
+            return;
+        h->resolving = false;
+        h->addresses = found;
+        h->resolvedAt.start();
+        hostResolved(*h);
+    });
+}
+
+void HttpClient::hostResolved(HttpHost& host) {
+    if (host.addresses.empty()) {
+        const std::deque<QPointer<HttpExchange>> waiting = std::exchange(host.waiting, {});
+        for (const QPointer<HttpExchange>& exchange : waiting)
+            if (exchange)
+                exchange->finish(HttpExchange::Failure::Connect);
+        return;
+    }
+    dispatch(host);
+}
+
+void HttpClient::abandon(HttpExchange* exchange) {
+    if (HttpConnection* connection = exchange->m_connection)
+        connection->abandon(exchange);
+    // One still waiting drops out of its queue by itself (a null QPointer).
+}
+
+void HttpClient::responseComplete(HttpExchange* exchange, int status, QByteArray body,
+                                  const QByteArray& location) {
+    if (!isRedirect(status) || location.isEmpty()) {
+        exchange->m_status = status;
+        exchange->m_body = std::move(body);
+        exchange->finish(HttpExchange::Failure::None);
+        return;
+    }
+    if (++exchange->m_redirects > kMaxRedirects) {
+        exchange->finish(HttpExchange::Failure::Redirects);
+        return;
+    }
+    const QUrl next = exchange->m_url.resolved(QUrl::fromEncoded(location));
+    if (!next.isValid() || next.scheme() != u"http" || next.host().isEmpty()) {
+        exchange->finish(HttpExchange::Failure::Protocol);
+        return;
+    }
+    exchange->m_url = next;
+    exchange->m_retries = 0;
+    enqueue(exchange);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <chrono>
+#include <memory>
+
+class HttpClient;
+class HttpConnection;
+struct HttpHost;
+
+// One GET through an HttpClient. Reports `sent` once its request has gone out whole (only the first
+// time, should it go out again), then `finished` exactly once, always on a later pass of the event
+// loop than the call that started it. Deleting it abandons the request.
+class HttpExchange final : public QObject {
+    Q_OBJECT
+public:
+    enum class Failure {
+        None,      // a complete response: status() and body() hold it
+        Connect,   // the host did not resolve or refused every connection
+        Closed,    // the connection ended before the response was complete
+        Protocol,  // not an HTTP/1.x response, or a redirect that cannot be followed
+        TooLarge,  // the body is larger than the exchange accepts
+        Redirects, // too many redirects
+    };
+
+    ~HttpExchange() override;
+
+    bool isFinished() const { return m_finished; }
+    Failure failure() const { return m_failure; }
+    // Of the last response, once finished without failure; a redirect's body is not kept.
+    int status() const { return m_status; }
+    const QByteArray& body() const { return m_body; }
+
+signals:
+    void sent();
+    void finished();
+
+private:
+    friend class HttpClient;
+    friend class HttpConnection;
+    HttpExchange(HttpClient& client, const QUrl& url, qsizetype maxBodySize);
+    void finish(Failure failure);
+
+    QPointer<HttpClient> m_client;
+    QUrl m_url;
+    qsizetype m_maxBodySize;
+    HttpConnection* m_connection = nullptr; // while its request is on a connection
+    int m_redirects = 0;
+    int m_retries = 0;
+    bool m_sent = false;
+    bool m_finished = false;
+    Failure m_failure = Failure::None;
+    int m_status = 0;
+    QByteArray m_body;
+};
+
+// Deletes on the event loop, so that an owner may let go of an exchange from inside its signals.
+struct HttpExchangeDeleter {
+    void operator()(HttpExchange* exchange) const;
+};
+using HttpExchangePtr = std::unique_ptr<HttpExchange, HttpExchangeDeleter>;
+
+// A small HTTP/1.1 client for plain-text services asked many short questions at once: at most
+// kConnectionsPerHost kept-alive connections per host, and once a server has shown that it keeps
+// HTTP/1.1 connections open, up to kPipelineDepth requests sent ahead on each. Requests that a
+// closing server dropped are sent again. Reading is buffered (a response costs a read or two, not a
+// read per header byte), and a body is read only up to the size its exchange accepts.
+class HttpClient final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kConnectionsPerHost = 6;
+    static constexpr int kPipelineDepth = 3;
+    static constexpr int kMaxRedirects = 20;
+    // How often a request dropped by a closing connection before any of its answer came is sent again.
+    static constexpr int kMaxRetries = 2;
+    // Longer status lines and headers are not a response of a sane server.
+    static constexpr qsizetype kMaxHeadSize = 64 * 1024;
+
+    explicit HttpClient(QObject* parent = nullptr);
+    ~HttpClient() override;
+    Q_DISABLE_COPY_MOVE(HttpClient)
+
+    // A GET of `url` (http only; null for any other or an invalid one), whose body may be at most
+    // `maxBodySize` bytes. Requests go out on the next pass of the event loop, all together.
+    HttpExchangePtr get(const QUrl& url, qsizetype maxBodySize);
+
+    // Since a response last completed or a connection last opened: requests still waiting for a
+    // connection measure their patience against this.
+    std::chrono::milliseconds sinceLastProgress() const {
+        return std::chrono::milliseconds(m_lastProgress.elapsed());
+    }
+
+private:
+    friend class HttpExchange;
+    friend class HttpConnection;
+    void enqueue(HttpExchange* exchange, bool atFront = false);
+    void scheduleDispatch();
+    void dispatch();
+    void dispatch(HttpHost& host);
+    void resolve(const std::shared_ptr<HttpHost>& host);
+    void hostResolved(HttpHost& host);
+    void abandon(HttpExchange* exchange);
+    void responseComplete(HttpExchange* exchange, int status, QByteArray body, const QByteArray& location);
+    void madeProgress() { m_lastProgress.restart(); }
+
+    QHash<QString, std::shared_ptr<HttpHost>> m_hosts; // by "host:port"
+    QElapsedTimer m_lastProgress;
+    bool m_dispatchScheduled = false;
+};
