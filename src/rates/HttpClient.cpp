@@ -1,5 +1,7 @@
 #include "HttpClient.h"
 
+#include "HttpResponseParser.h"
+
 #include <QFuture>
 #include <QPromise>
 #include <QSocketNotifier>
@@ -68,46 +70,6 @@ bool isRedirect(int status) {
 }
 
 // A header value as a number of bytes: digits only, and no more of them than a qint64 holds.
-std::optional<qint64> contentLength(QByteArrayView value) {
-    if (value.isEmpty() || value.size() > 18)
-        return std::nullopt;
-    qint64 n = 0;
-    for (const char c : value) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
-// A chunk's size line, without extensions: at most 8 hex digits, which is far beyond any body read.
-std::optional<qint64> chunkSize(QByteArrayView line) {
-    if (const qsizetype semicolon = line.indexOf(';'); semicolon >= 0)
-        line = line.first(semicolon);
-    line = line.trimmed();
-    if (line.isEmpty() || line.size() > 8)
-        return std::nullopt;
-    qint64 n = 0;
-    for (const char c : line) {
-        const int digit = c >= '0' && c <= '9'   ? c - '0'
-                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                 : -1;
-        if (digit < 0)
-            return std::nullopt;
-        n = n * 16 + digit;
-    }
-    return n;
-}
-
-// A listed token of a header such as "Connection: keep-alive, Upgrade", compared without case.
-bool hasToken(QByteArrayView value, QByteArrayView token) {
-    for (QByteArrayView part : QByteArray(value.data(), value.size()).split(','))
-        if (part.trimmed().compare(token, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 } // namespace
 
 // What the client knows of one host:port: its addresses, the requests waiting for one of its
@@ -168,8 +130,6 @@ public:
 
 private:
     enum class State { Connecting, Connected, Closed };
-    enum class Phase { Head, Fixed, Chunked, UntilClose };
-    enum class ChunkPhase { Size, Data, DataEnd, Trailer };
     enum class EndReason { Abandoned, Dropped, Failed };
 
     bool connectNext() {
@@ -269,10 +229,8 @@ private:
         constexpr qsizetype kPiece = 64 * 1024;
         bool ended = false;
         for (int i = 0; i < 4; ++i) {
-            const qsizetype old = m_in.size();
-            m_in.resize(old + kPiece);
-            const ssize_t n = ::recv(m_fd, m_in.data() + old, kPiece, 0);
-            m_in.resize(old + std::max<ssize_t>(n, 0));
+            const ssize_t n = ::recv(m_fd, m_parser.reserve(kPiece), kPiece, 0);
+            m_parser.appended(n);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0) {
@@ -295,199 +253,57 @@ private:
         m_client.dispatch(m_host);
     }
 
-    // Reads every complete answer in the buffer; false when the connection ended meanwhile.
+    // Hands every complete answer in the buffer to its exchange; false when the connection ended.
     bool parse() {
-        while (!m_inFlight.empty() && m_state == State::Connected) {
-            const qsizetype available = m_in.size() - m_inPos;
-            if (m_phase == Phase::Head) {
-                if (available == 0)
-                    break;
-                m_started = true;
-                const qsizetype end = m_in.indexOf("\r\n\r\n", m_inPos);
-                if (end < 0) {
-                    if (available > HttpClient::kMaxHeadSize)
-                        return failCurrent(HttpExchange::Failure::Protocol);
-                    break;
-                }
-                const QByteArrayView head(m_in.constData() + m_inPos, end - m_inPos);
-                m_inPos = end + 4;
-                if (!readHead(head))
-                    return failCurrent(HttpExchange::Failure::Protocol);
-                if (m_status >= 100 && m_status < 200) {
-                    resetResponse(); // an interim answer; the real one follows
-                    continue;
-                }
-                if (m_remaining > m_inFlight.front()->m_maxBodySize)
-                    return failCurrent(HttpExchange::Failure::TooLarge);
-                if (m_phase == Phase::Fixed && m_remaining == 0 && !complete())
-                    return false;
-                continue;
-            }
-            if (m_phase == Phase::Fixed) {
-                const qsizetype take = std::min<qint64>(m_remaining, available);
-                if (!takeBody(take))
-                    return false;
-                m_remaining -= take;
-                if (m_remaining > 0)
-                    break;
+        while (!m_inFlight.empty()) {
+            switch (m_parser.next(m_inFlight.front()->m_maxBodySize)) {
+            case HttpResponseParser::Result::NeedMore:
+            case HttpResponseParser::Result::Cut:
+                return true;
+            case HttpResponseParser::Result::Complete:
                 if (!complete())
                     return false;
-                continue;
-            }
-            if (m_phase == Phase::UntilClose) {
-                if (!takeBody(available))
-                    return false;
-                break; // ends with the connection
-            }
-            // Chunked.
-            if (m_chunkPhase == ChunkPhase::Data) {
-                const qsizetype take = std::min<qint64>(m_remaining, available);
-                if (!takeBody(take))
-                    return false;
-                m_remaining -= take;
-                if (m_remaining > 0)
-                    break;
-                m_chunkPhase = ChunkPhase::DataEnd;
-                continue;
-            }
-            const qsizetype lineEnd = m_in.indexOf("\r\n", m_inPos);
-            if (lineEnd < 0) {
-                if (available > 8 * 1024)
-                    return failCurrent(HttpExchange::Failure::Protocol);
                 break;
-            }
-            const QByteArrayView line(m_in.constData() + m_inPos, lineEnd - m_inPos);
-            m_inPos = lineEnd + 2;
-            if (m_chunkPhase == ChunkPhase::DataEnd) {
-                if (!line.isEmpty())
-                    return failCurrent(HttpExchange::Failure::Protocol);
-                m_chunkPhase = ChunkPhase::Size;
-            } else if (m_chunkPhase == ChunkPhase::Size) {
-                const auto size = chunkSize(line);
-                if (!size)
-                    return failCurrent(HttpExchange::Failure::Protocol);
-                if (m_body.size() + *size > m_inFlight.front()->m_maxBodySize)
-                    return failCurrent(HttpExchange::Failure::TooLarge);
-                m_remaining = *size;
-                m_chunkPhase = *size == 0 ? ChunkPhase::Trailer : ChunkPhase::Data;
-            } else if (line.isEmpty() && !complete()) { // the trailer's end
-                return false;
+            case HttpResponseParser::Result::Malformed:
+                return failCurrent(HttpExchange::Failure::Protocol);
+            case HttpResponseParser::Result::TooLarge:
+                return failCurrent(HttpExchange::Failure::TooLarge);
             }
         }
-        if (m_inPos > 0) {
-            m_in.remove(0, m_inPos);
-            m_inPos = 0;
-        }
-        if (m_inFlight.empty() && !m_in.isEmpty()) {
+        if (m_parser.hasUnreadBytes()) {
             end(EndReason::Dropped); // bytes nobody asked for: this server cannot be followed
             return false;
         }
-        return m_state == State::Connected;
-    }
-
-    bool readHead(QByteArrayView head) {
-        const qsizetype lineEnd = head.indexOf("\r\n");
-        const QByteArrayView statusLine = lineEnd < 0 ? head : head.first(lineEnd);
-        // "HTTP/1.x NNN reason"
-        if (statusLine.size() < 12 || !statusLine.startsWith("HTTP/1.") || statusLine[8] != ' ')
-            return false;
-        const bool http11 = statusLine[7] == '1';
-        const auto status = contentLength(statusLine.sliced(9, 3));
-        if (!status || (statusLine.size() > 12 && statusLine[12] != ' '))
-            return false;
-        m_status = int(*status);
-        bool keepAlive = http11;
-        bool chunked = false;
-        std::optional<qint64> length;
-        m_location.clear();
-        for (QByteArrayView rest = lineEnd < 0 ? QByteArrayView() : head.sliced(lineEnd + 2);
-             !rest.isEmpty();) {
-            const qsizetype end = rest.indexOf("\r\n");
-            const QByteArrayView line = end < 0 ? rest : rest.first(end);
-            rest = end < 0 ? QByteArrayView() : rest.sliced(end + 2);
-            const qsizetype colon = line.indexOf(':');
-            if (colon <= 0)
-                return false;
-            const QByteArrayView name = line.first(colon);
-            const QByteArrayView value = line.sliced(colon + 1).trimmed();
-            if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
-                const auto n = contentLength(value);
-                if (!n || (length && *length != *n))
-                    return false;
-                length = n;
-            } else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0) {
-                chunked = hasToken(value, "chunked");
-            } else if (name.compare("Connection", Qt::CaseInsensitive) == 0) {
-                if (hasToken(value, "close"))
-                    keepAlive = false;
-                else if (hasToken(value, "keep-alive"))
-                    keepAlive = true;
-            } else if (name.compare("Location", Qt::CaseInsensitive) == 0) {
-                m_location = value.toByteArray();
-            }
-        }
-        m_keepAlive = keepAlive;
-        m_http11 = http11;
-        m_remaining = 0;
-        if (m_status == 204 || m_status == 304 || (m_status >= 100 && m_status < 200)) {
-            m_phase = Phase::Fixed;
-        } else if (chunked) {
-            m_phase = Phase::Chunked;
-            m_chunkPhase = ChunkPhase::Size;
-        } else if (length) {
-            m_phase = Phase::Fixed;
-            m_remaining = *length;
-        } else {
-            m_phase = Phase::UntilClose;
-            m_keepAlive = false;
-        }
-        return true;
-    }
-
-    bool takeBody(qsizetype size) {
-        m_body.append(m_in.constData() + m_inPos, size);
-        m_inPos += size;
-        if (m_body.size() > m_inFlight.front()->m_maxBodySize)
-            return failCurrent(HttpExchange::Failure::TooLarge);
         return true;
     }
 
     // The answer at the front is whole; false when the connection ended with it.
     bool complete() {
         HttpExchange* exchange = takeFront();
-        const int status = m_status;
-        const bool keepAlive = m_keepAlive;
-        m_pipelines = m_pipelines || (keepAlive && m_http11);
-        QByteArray body = std::move(m_body);
-        const QByteArray location = m_location;
-        resetResponse();
+        HttpResponseParser::Response response = m_parser.takeResponse();
+        m_pipelines = m_pipelines || (response.keepAlive && response.http11);
         m_client.madeProgress();
-        m_client.responseComplete(exchange, status, std::move(body), location);
-        if (!keepAlive) {
+        m_client.responseComplete(exchange, response.status, std::move(response.body), response.location);
+        if (!response.keepAlive) {
             end(EndReason::Dropped);
             return false;
         }
         return true;
     }
 
-    void resetResponse() {
-        m_phase = Phase::Head;
-        m_started = false;
-        m_status = 0;
-        m_remaining = 0;
-        m_body = QByteArray();
-        m_location.clear();
-    }
-
     // The server closed the connection, or it failed.
     void serverClosed() {
-        if (!m_inFlight.empty() && m_phase == Phase::UntilClose) {
-            complete(); // the body ends with the connection
-            return;
-        }
-        if (!m_inFlight.empty() && m_started) {
-            failCurrent(HttpExchange::Failure::Closed); // an answer cut short
-            return;
+        if (!m_inFlight.empty()) {
+            switch (m_parser.close(m_inFlight.front()->m_maxBodySize)) {
+            case HttpResponseParser::Result::Complete: // the body ended with the connection
+                complete();
+                break;
+            case HttpResponseParser::Result::NeedMore: // nothing of an answer came
+                break;
+            default:
+                failCurrent(HttpExchange::Failure::Closed); // an answer cut short
+                return;
+            }
         }
         end(EndReason::Dropped);
     }
@@ -558,17 +374,7 @@ private:
     qint64 m_outOffset = 0; // bytes written before m_out
     std::deque<qint64> m_requestEnds;
 
-    QByteArray m_in;
-    qsizetype m_inPos = 0;
-    Phase m_phase = Phase::Head;
-    ChunkPhase m_chunkPhase = ChunkPhase::Size;
-    bool m_started = false; // some of the front answer has arrived
-    int m_status = 0;
-    bool m_keepAlive = false;
-    bool m_http11 = false;
-    qint64 m_remaining = 0;
-    QByteArray m_body;
-    QByteArray m_location;
+    HttpResponseParser m_parser;
 };
 
 HttpExchange::HttpExchange(HttpClient& client, const QUrl& url, qsizetype maxBodySize)

@@ -78,8 +78,6 @@ public:
     static constexpr int kMaxRedirects = 20;
     // How often a request dropped by a closing connection before any of its answer came is sent again.
     static constexpr int kMaxRetries = 2;
-    // Longer status lines and headers are not a response of a sane server.
-    static constexpr qsizetype kMaxHeadSize = 64 * 1024;
 
     explicit HttpClient(QObject* parent = nullptr);
     ~HttpClient() override;

@@ -122,6 +122,7 @@ TEST_F(CurrencyConvertorTest, everyBadAnswerIsAFailedLookup) {
         {"chunked body cut short",
          {.head = headers + "Transfer-Encoding: chunked\r\n\r\n80\r\n" + open + "0.5</double>",
           .close = true}},
+        {"closed without a word, every time", {.close = true}},
         {"declared too large",
          {.head = headers + "Content-Length: 100000000\r\n\r\n" + open + "0.5</double>"}},
         {"too large to the end",
