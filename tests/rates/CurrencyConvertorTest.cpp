@@ -276,3 +276,12 @@ TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhateverTheS
                 << what << " " << codes[i].toStdString();
     }
 }
+
+// A name is looked up off the event loop, and each of its addresses is tried in turn ("localhost" may
+// come as ::1 first, where the fixture does not listen).
+TEST_F(CurrencyConvertorTest, serverNamesAreLookedUpAndEachAddressIsTried) {
+    HttpFixture server([](const QByteArray&) { return HttpFixture::doubleReply("1.25"); });
+    const QString port = server.hostAndPort().section(u':', 1);
+    EXPECT_EQ(lookUp("USD", "EUR", serviceAt("localhost:" + port)), "1.25");
+    EXPECT_EQ(lookUp("USD", "EUR", serviceAt("no-such-host.invalid:" + port)), "0");
+}
