@@ -404,22 +404,24 @@ void CurrencyManager::invalidateRecordsByCode() {
     m_recordsByCodeValid = false;
 }
 
-void CurrencyManager::networkReachabilityChanged(QNetworkInformation::Reachability reachability) {
-    using Reachability = QNetworkInformation::Reachability;
-    const bool cameBack = reachability == Reachability::Online && m_reachability != Reachability::Online &&
-                          m_reachability != Reachability::Unknown;
+void CurrencyManager::networkReachabilityChanged(NetworkReachability reachability) {
+    const bool cameBack = reachability == NetworkReachability::Online &&
+                          m_reachability != NetworkReachability::Online &&
+                          m_reachability != NetworkReachability::Unknown;
     m_reachability = reachability;
     if (cameBack)
         update();
 }
 
 bool CurrencyManager::followNetworkInformation() {
-    if (!QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
+    if (m_followsNetworkInformation)
+        return true;
+    const std::optional<NetworkReachability> now = NetworkInformation::follow(
+        this, [this](NetworkReachability reachability) { networkReachabilityChanged(reachability); });
+    if (!now)
         return false;
-    QNetworkInformation* information = QNetworkInformation::instance();
-    m_reachability = information->reachability();
-    connect(information, &QNetworkInformation::reachabilityChanged, this,
-            &CurrencyManager::networkReachabilityChanged, Qt::UniqueConnection);
+    m_followsNetworkInformation = true;
+    m_reachability = *now;
     return true;
 }
 

@@ -6,12 +6,12 @@
 #include "ForeignCurrency.h"
 #include "LocalCurrency.h"
 #include "LocaleCategories.h"
+#include "NetworkInformation.h"
 #include "RateService.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QMap>
-#include <QNetworkInformation>
 #include <QObject>
 #include <QTimer>
 #include <deque>
@@ -116,7 +116,7 @@ public:
 
     // What the system says of the network: when it comes back online, rates are brought up to date
     // (through update, so only with automatic updates on).
-    void networkReachabilityChanged(QNetworkInformation::Reachability reachability);
+    void networkReachabilityChanged(NetworkReachability reachability);
     // Follows the system's network information where a backend exists; without one nothing changes.
     // Returns whether one was found.
     bool followNetworkInformation();
@@ -192,7 +192,8 @@ private:
     // walking a long list; rebuilt after any change of the list or of a code.
     QHash<QString, ForeignCurrency::List> m_recordsByCode;
     bool m_recordsByCodeValid = false;
-    QNetworkInformation::Reachability m_reachability = QNetworkInformation::Reachability::Unknown;
+    NetworkReachability m_reachability = NetworkReachability::Unknown;
+    bool m_followsNetworkInformation = false;
     bool m_networkActivityIndicatorVisible = false;
     QTimer m_saveTimer;
     bool m_savesChanges = false;

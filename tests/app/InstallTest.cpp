@@ -49,9 +49,14 @@ TEST(Install, aPrefixGetsAValidDesktopEntryIconAndMetainfoAndTheProgramRunsFromT
         EXPECT_EQ(check.status, 0) << program.toStdString() << ": " << check.output.toStdString();
     }
 
-    // The click's audio module where the installed program looks for it first.
-    QLibrary module(root.filePath(RATEPAD_INSTALL_MODULE));
-    EXPECT_NE(module.resolve("ratepadCreateClickPlayer"), nullptr) << module.errorString().toStdString();
+    // The modules where the installed program looks for them first: the click's audio and the
+    // network information.
+    for (const auto& [name, function] : {std::pair{"ratepad-click", "ratepadCreateClickPlayer"},
+                                         std::pair{"ratepad-netinfo", "ratepadFollowNetworkInformation"}}) {
+        QLibrary module(root.filePath(
+            QStringLiteral(RATEPAD_INSTALL_MODULE_DIR "/%1" RATEPAD_MODULE_SUFFIX).arg(QLatin1String(name))));
+        EXPECT_NE(module.resolve(function), nullptr) << module.errorString().toStdString();
+    }
     // The installed program starts, shows every tab and the picker from its shipped resources and quits.
     const TempConfig config;
     QTemporaryDir shots;

@@ -228,7 +228,7 @@ TEST_F(CurrencyManagerUpdate, aForcedUpdateAgainstAServerTakingTwoSecondsPerAnsw
 }
 
 TEST_F(CurrencyManagerUpdate, ratesComeOnceTheNetworkIsBackAfterAnOfflineStart) {
-    using Reachability = QNetworkInformation::Reachability;
+    using Reachability = NetworkReachability;
     const auto online = rates;
     rates.clear(); // no answers: as good as offline
     CurrencyManager& m = startWithRates(true, 1e9);
