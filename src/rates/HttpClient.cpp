@@ -203,20 +203,11 @@ private:
             }
         }
         m_writeNotifier->setEnabled(m_written < m_out.size());
-        // Each request whose last byte has gone out is sent.
-        std::size_t index = 0;
         while (!m_requestEnds.empty() && m_requestEnds.front() <= m_outOffset + m_written) {
             m_requestEnds.pop_front();
             ++m_requestsSent;
         }
-        for (HttpExchange* exchange : m_inFlight) {
-            if (index++ >= m_requestsSent)
-                break;
-            if (!exchange->m_sent) {
-                exchange->m_sent = true;
-                emit exchange->sent();
-            }
-        }
+        announceFront();
         if (m_written == m_out.size()) {
             m_outOffset += m_out.size();
             m_out.clear();
@@ -280,6 +271,7 @@ private:
     // The answer at the front is whole; false when the connection ended with it.
     bool complete() {
         HttpExchange* exchange = takeFront();
+        announceFront();
         HttpResponseParser::Response response = m_parser.takeResponse();
         m_pipelines = m_pipelines || (response.keepAlive && response.http11);
         m_client.madeProgress();
@@ -306,6 +298,19 @@ private:
             }
         }
         end(EndReason::Dropped);
+    }
+
+    // A request counts as sent once it is written whole and no earlier answer is owed on its
+    // connection: only then is the server at work on it, so that the answers a slow server owes
+    // ahead of it do not eat into its deadline.
+    void announceFront() {
+        if (m_inFlight.empty() || m_requestsSent == 0)
+            return;
+        HttpExchange* exchange = m_inFlight.front();
+        if (!exchange->m_sent) {
+            exchange->m_sent = true;
+            emit exchange->sent();
+        }
     }
 
     // The front exchange leaves the connection; its request may not even be written whole, should a

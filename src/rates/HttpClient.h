@@ -13,9 +13,10 @@ class HttpClient;
 class HttpConnection;
 struct HttpHost;
 
-// One GET through an HttpClient. Reports `sent` once its request has gone out whole (only the first
-// time, should it go out again), then `finished` exactly once, always on a later pass of the event
-// loop than the call that started it. Deleting it abandons the request.
+// One GET through an HttpClient. Reports `sent` once its request has gone out whole and the server
+// owes no earlier answer on its connection (only the first time, should it go out again), then `finished`
+// exactly once, always on a later pass of the event loop than the call that started it. Deleting it abandons
+// the request.
 class HttpExchange final : public QObject {
     Q_OBJECT
 public:

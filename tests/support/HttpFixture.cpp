@@ -14,6 +14,7 @@ HttpFixture::HttpFixture(Responder responder)
       })) {}
 
 HttpFixture::HttpFixture(AnswerResponder responder) : m_responder(std::move(responder)) {
+    m_clock.start();
     m_server.listen(QHostAddress::LocalHost, 0);
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = m_server.nextPendingConnection())
@@ -41,8 +42,14 @@ void HttpFixture::serve(QTcpSocket* socket) {
             answer.close =
                 answer.close ||
                 answer.head.left(answer.head.indexOf("\r\n\r\n")).contains("\r\nConnection: close");
-            if (answer.delay.count() > 0)
-                QTimer::singleShot(answer.delay, socket, [this, socket, answer] { write(socket, answer); });
+            // One connection answers in order, one answer after the other, as a server working through
+            // requests sent ahead does: a delayed answer holds back those behind it.
+            const qint64 now = m_clock.elapsed();
+            const qint64 at = std::max(now, socket->property("freeAt").toLongLong()) + answer.delay.count();
+            socket->setProperty("freeAt", at);
+            if (at > now)
+                QTimer::singleShot(std::chrono::milliseconds(at - now), Qt::PreciseTimer, socket,
+                                   [this, socket, answer] { write(socket, answer); });
             else
                 write(socket, answer);
             if (answer.close) {

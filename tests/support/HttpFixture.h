@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QTcpServer>
 #include <chrono>
@@ -13,10 +14,11 @@ class QTcpSocket;
 class HttpFixture final : public QObject {
     Q_OBJECT
 public:
-    // How one request is answered: `head` (after `delay`), then `fillerSize` copies of `filler`
-    // written only as fast as the client reads them, then `tail` (one byte per `byteInterval` when
-    // that is set); the connection closes afterwards when `close` is set. Nothing at all leaves the
-    // connection open and silent.
+    // How one request is answered: `head` (`delay` after the request came or after the previous
+    // answer on its connection, whichever is later), then `fillerSize` copies of `filler` written only
+    // as fast as the client reads them, then `tail` (one byte per `byteInterval` when that is set);
+    // the connection closes afterwards when `close` is set. Nothing at all leaves the connection open
+    // and silent.
     struct Answer {
         QByteArray head = {};
         std::chrono::milliseconds delay{0};
@@ -49,6 +51,7 @@ private:
     void write(QTcpSocket* socket, const Answer& answer);
 
     QTcpServer m_server;
+    QElapsedTimer m_clock;
     AnswerResponder m_responder;
     QList<QByteArray> m_targets;
     qint64 m_fillerWritten = 0;
