@@ -1,69 +1,22 @@
 #include "HttpClient.h"
 
+#include "HostAddresses.h"
 #include "HttpResponseParser.h"
 
 #include <QFuture>
 #include <QPromise>
 #include <QSocketNotifier>
-#include <arpa/inet.h>
 #include <cerrno>
-#include <cstring>
 #include <deque>
 #include <fcntl.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <optional>
-#include <string>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-struct SocketAddress {
-    sockaddr_storage address{};
-    socklen_t length = 0;
-};
-
-std::optional<SocketAddress> numericAddress(const QString& host, quint16 port) {
-    const std::string text = host.toStdString();
-    SocketAddress a;
-    auto* in = reinterpret_cast<sockaddr_in*>(&a.address);
-    if (::inet_pton(AF_INET, text.c_str(), &in->sin_addr) == 1) {
-        in->sin_family = AF_INET;
-        in->sin_port = htons(port);
-        a.length = sizeof(sockaddr_in);
-        return a;
-    }
-    auto* in6 = reinterpret_cast<sockaddr_in6*>(&a.address);
-    if (::inet_pton(AF_INET6, text.c_str(), &in6->sin6_addr) == 1) {
-        in6->sin6_family = AF_INET6;
-        in6->sin6_port = htons(port);
-        a.length = sizeof(sockaddr_in6);
-        return a;
-    }
-    return std::nullopt;
-}
-
-std::vector<SocketAddress> resolveName(const std::string& host, quint16 port) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* list = nullptr;
-    std::vector<SocketAddress> result;
-    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &list) != 0)
-        return result;
-    for (addrinfo* a = list; a; a = a->ai_next) {
-        SocketAddress r;
-        std::memcpy(&r.address, a->ai_addr, a->ai_addrlen);
-        r.length = a->ai_addrlen;
-        result.push_back(r);
-    }
-    ::freeaddrinfo(list);
-    return result;
-}
 
 bool isRedirect(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
@@ -439,7 +392,7 @@ void HttpClient::enqueue(HttpExchange* exchange, bool atFront) {
         const QByteArray name = url.host(QUrl::FullyEncoded).toLatin1();
         host->hostHeader = (host->name.contains(u':') ? '[' + name + ']' : name) +
                            (port == 80 ? QByteArray() : ':' + QByteArray::number(port));
-        if (const auto address = numericAddress(host->name, port))
+        if (const auto address = numericHostAddress(host->name.toStdString(), port))
             host->addresses.push_back(*address); // never looked up, so never stale
     }
     if (atFront)
@@ -518,7 +471,7 @@ void HttpClient::resolve(const std::shared_ptr<HttpHost>& host) {
     // client be gone by then.
     std::thread([promise = std::move(promise), name = host->name.toStdString(), port = host->port]() mutable {
         promise.start();
-        promise.addResult(resolveName(name, port));
+        promise.addResult(resolveHostAddresses(name, port, SOCK_STREAM));
         promise.finish();
     }).detach();
     future.then(this, [this, weak = std::weak_ptr<HttpHost>(host)](const std::vector<SocketAddress>& found) {

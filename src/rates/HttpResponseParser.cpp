@@ -117,24 +117,19 @@ HttpResponseParser::Result HttpResponseParser::next(qsizetype maxBodySize) {
                 m_phase = Phase::Done;
             continue;
         }
-        case Phase::Fixed: {
-            const qsizetype take = std::min<qint64>(m_remaining, available);
-            if (!takeBody(take, maxBodySize))
+        case Phase::Fixed:
+            if (!takeOwedBody(available, maxBodySize))
                 return Result::TooLarge;
-            m_remaining -= take;
             if (m_remaining > 0)
                 return Result::NeedMore;
             m_phase = Phase::Done;
             continue;
-        }
         case Phase::UntilClose:
             return takeBody(available, maxBodySize) ? Result::NeedMore : Result::TooLarge;
         case Phase::Chunked:
             if (m_chunkPhase == ChunkPhase::Data) {
-                const qsizetype take = std::min<qint64>(m_remaining, available);
-                if (!takeBody(take, maxBodySize))
+                if (!takeOwedBody(available, maxBodySize))
                     return Result::TooLarge;
-                m_remaining -= take;
                 if (m_remaining > 0)
                     return Result::NeedMore;
                 m_chunkPhase = ChunkPhase::DataEnd;
@@ -239,6 +234,12 @@ bool HttpResponseParser::readHead(QByteArrayView head) {
         m_response.keepAlive = false;
     }
     return true;
+}
+
+bool HttpResponseParser::takeOwedBody(qsizetype available, qsizetype maxBodySize) {
+    const qsizetype take = std::min<qint64>(m_remaining, available);
+    m_remaining -= take;
+    return takeBody(take, maxBodySize);
 }
 
 bool HttpResponseParser::takeBody(qsizetype size, qsizetype maxBodySize) {

@@ -51,7 +51,9 @@ private:
 
     bool readHead(QByteArrayView head);
     std::optional<QByteArrayView> nextLine(QByteArrayView terminator, qsizetype limit, bool& tooLong);
+    // Each false when the body has grown past the limit.
     bool takeBody(qsizetype size, qsizetype maxBodySize);
+    bool takeOwedBody(qsizetype available, qsizetype maxBodySize); // of the m_remaining bytes owed
     void compact();
 
     QByteArray m_in;
