@@ -384,6 +384,18 @@ void HttpClient::enqueue(HttpExchange* exchange, bool atFront) {
     const QUrl& url = exchange->m_url;
     const auto port = static_cast<quint16>(url.port(80));
     const QString key = url.host() + u':' + QString::number(port);
+    if (!m_hosts.contains(key) && m_hosts.size() >= kMaxHosts) {
+        // Redirects to ever new hosts must not grow the table, nor start a name lookup each: hosts
+        // with nothing going on are forgotten, and past the limit a new one is refused.
+        m_hosts.removeIf([](const auto& entry) {
+            const HttpHost& h = *entry.value();
+            return h.connections.empty() && h.waiting.empty() && !h.resolving;
+        });
+        if (m_hosts.size() >= kMaxHosts) {
+            exchange->finish(HttpExchange::Failure::Protocol);
+            return;
+        }
+    }
     std::shared_ptr<HttpHost>& host = m_hosts[key];
     if (!host) {
         host = std::make_shared<HttpHost>();

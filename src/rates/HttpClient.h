@@ -77,6 +77,8 @@ public:
     static constexpr int kConnectionsPerHost = 6;
     static constexpr int kPipelineDepth = 3;
     static constexpr int kMaxRedirects = 20;
+    // Hosts known at once: the rate server, and a few that redirects may name.
+    static constexpr qsizetype kMaxHosts = 16;
     // How often a request dropped by a closing connection before any of its answer came is sent again.
     static constexpr int kMaxRetries = 2;
 

@@ -194,16 +194,19 @@ TEST_F(CurrencyConvertorTest, theDeadlineRunsFromTheRequestSent) {
         EXPECT_EQ(lookup->rate()->toString().toStdString(), "0.5");
 }
 
+// Redirects are followed, on the same server or to another one; a redirect's own body is no answer.
 TEST_F(CurrencyConvertorTest, onlyTheBodyAfterTheLastResponseCounts) {
-    HttpFixture server([](const QByteArray& target) {
-        if (target.startsWith("/second"))
-            return HttpFixture::doubleReply("2.5");
+    HttpFixture other([](const QByteArray&) { return HttpFixture::doubleReply("2.5"); });
+    HttpFixture server([&](const QByteArray& target) {
+        const QByteArray location =
+            target.startsWith("/second") ? "http://" + other.hostAndPort().toLatin1() + "/third" : "/second";
         return HttpFixture::response(
             302, "<double xmlns=\"http://rates.test/webservices/CurrencyServer\">5</double>",
-            "Location: /second\r\n");
+            "Location: " + location + "\r\n");
     });
     EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "2.5");
     EXPECT_EQ(server.targets().size(), 2);
+    EXPECT_EQ(other.targets(), QList<QByteArray>{"/third"});
 }
 
 TEST_F(CurrencyConvertorTest, refusedAndSilentServersFailAndBadAddressesMakeNoLookup) {
