@@ -2,6 +2,7 @@
 #include "AppWindow.h"
 #include "Bundle.h"
 #include "FirstFrameProbe.h"
+#include "FontWarmUp.h"
 #include "LocaleCategories.h"
 
 #include <QApplication>
@@ -152,7 +153,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // Fontconfig and Qt read the installed fonts on a thread of their own while the window is built.
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.applicationCreated();
     installTranslations(app);
     AppDelegate delegate(commandLine.options());
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
@@ -170,5 +174,7 @@ int main(int argc, char** argv) {
             QApplication::quit();
         });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    fonts.wait();
+    return status;
 }
