@@ -160,6 +160,7 @@ int main(int argc, char** argv) {
     installTranslations(app);
     AppDelegate delegate(commandLine.options());
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+    fonts.waitBeforeFirstPaint(delegate.window());
     // The start-up benchmark asks for a report of the first frame.
     if (qEnvironmentVariableIsSet("RATEPAD_FIRST_FRAME_PROBE"))
         new FirstFrameProbe(delegate.window(), qgetenv("RATEPAD_FIRST_FRAME_PROBE") == "quit");

@@ -1,8 +1,34 @@
 #include "FontWarmUp.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 #include <fontconfig/fontconfig.h>
+
+namespace {
+
+class BeforeFirstPaint final : public QObject {
+public:
+    BeforeFirstPaint(QWidget* window, FontWarmUp& warmUp) : QObject(window), m_warmUp(warmUp) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            m_warmUp.wait();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    FontWarmUp& m_warmUp;
+};
+
+} // namespace
 
 FontWarmUp::FontWarmUp() {
     m_thread = std::thread([created = m_applicationCreated.get_future()]() mutable {
@@ -23,6 +49,10 @@ void FontWarmUp::applicationCreated() {
         return;
     m_announced = true;
     m_applicationCreated.set_value(true);
+}
+
+void FontWarmUp::waitBeforeFirstPaint(QWidget* window) {
+    new BeforeFirstPaint(window, *this);
 }
 
 void FontWarmUp::wait() {
