@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 #include <fontconfig/fontconfig.h>
+#include <pthread.h>
+#include <sched.h>
 
 namespace {
 
@@ -31,6 +33,14 @@ private:
 } // namespace
 
 FontWarmUp::FontWarmUp() {
+    cpu_set_t others;
+    CPU_ZERO(&others);
+    const int here = sched_getcpu();
+    if (here < 0 || sched_getaffinity(0, sizeof others, &others) != 0)
+        return;
+    CPU_CLR(here, &others);
+    if (CPU_COUNT(&others) == 0)
+        return;
     m_thread = std::thread([created = m_applicationCreated.get_future()]() mutable {
         // Safe beside the GUI thread's own first call: fontconfig installs one configuration
         // atomically, and Qt's font database functions are thread-safe.
@@ -38,6 +48,9 @@ FontWarmUp::FontWarmUp() {
         if (created.get())
             QFontDatabase::families();
     });
+    // Left to itself, the new thread often queues behind the GUI thread on its core for a
+    // millisecond or more before the scheduler moves it.
+    pthread_setaffinity_np(m_thread.native_handle(), sizeof others, &others);
 }
 
 FontWarmUp::~FontWarmUp() {

@@ -7,7 +7,8 @@ class QWidget;
 
 // The first font a window asks for makes fontconfig read its configuration and font caches and Qt
 // list every installed font: milliseconds of XML and file reading in front of the first frame.
-// This does that work on a thread of its own while the program builds its window.
+// This does that work on a thread of its own, on another core, while the program builds its window;
+// with a single core there is no thread, as it could only take turns with the window's.
 class FontWarmUp final {
 public:
     // Starts reading fontconfig's configuration at once: made before the application object.
