@@ -14,7 +14,9 @@ class FirstFrameProbe final : public QObject {
 public:
     FirstFrameProbe(QWidget* window, bool quitAfterwards);
 
-    // Milliseconds since the process started, from the kernel's record of its start.
+    // Milliseconds since the process started: since RATEPAD_FIRST_FRAME_PROBE_LAUNCHED_MS (the
+    // CLOCK_BOOTTIME milliseconds at which a launcher started it) where that is set, else since the
+    // kernel's record of the start, which is whole clock ticks.
     static double millisecondsSinceProcessStart();
     static long residentKiB();
 
