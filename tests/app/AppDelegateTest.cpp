@@ -50,6 +50,17 @@ TEST(AppDelegate, anUnresolvableReachabilityHostMeansNoNetworkWithinTheBound) {
     EXPECT_LT(timer.elapsed(), 2500);
 }
 
+// Qt Network brings Kerberos, GSSAPI and libproxy along before main: a few milliseconds and two MiB
+// before the first frame. The system's network information is a module loaded after it instead.
+TEST(AppDelegate, theProgramLinksNoQtNetwork) {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {RATEPAD_APP});
+    ASSERT_TRUE(ldd.waitForFinished(20000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    ASSERT_TRUE(libraries.contains("libQt6Widgets")) << libraries.toStdString();
+    EXPECT_FALSE(libraries.contains("libQt6Network")) << libraries.toStdString();
+}
+
 TEST(AppDelegate, theCommandLineIsAnsweredWithoutADisplay) {
     const TempConfig config; // the listed preferences are the test's own
     QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
