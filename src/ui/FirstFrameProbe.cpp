@@ -1,22 +1,44 @@
 #include "FirstFrameProbe.h"
 
-#include "FirstPaint.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 #include <QWidget>
+#include <QWindow>
 #include <ctime>
 #include <unistd.h>
 
 FirstFrameProbe::FirstFrameProbe(QWidget* window, bool quitAfterwards)
-    : QObject(window), m_quit(quitAfterwards) {
-    afterFirstPaint(window, this, [this] {
+    : QObject(window), m_window(window), m_quit(quitAfterwards) {
+    window->installEventFilter(this);
+}
+
+bool FirstFrameProbe::eventFilter(QObject* watched, QEvent* event) {
+    if (m_reported)
+        return false;
+    if (watched == m_window) {
+        if (event->type() == QEvent::Paint)
+            m_painted = true;
+        else if (event->type() == QEvent::Show && m_window->windowHandle())
+            m_window->windowHandle()->installEventFilter(this);
+        return false;
+    }
+    // The window system's expose or update request: handling it paints the window and flushes the
+    // frame. The frame is there when that returns; what the same pass of the event loop runs
+    // afterwards (a queued rate update, say) is no part of it.
+    if (m_handling || (event->type() != QEvent::Expose && event->type() != QEvent::UpdateRequest))
+        return false;
+    m_handling = true;
+    watched->event(event);
+    m_handling = false;
+    if (m_painted) {
+        m_reported = true;
         QTextStream(stdout) << "first-frame " << millisecondsSinceProcessStart() << ' ' << residentKiB()
                             << Qt::endl;
         if (m_quit)
             QCoreApplication::quit();
-    });
+    }
+    return true; // handled above
 }
 
 double FirstFrameProbe::millisecondsSinceProcessStart() {

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// Tells how long a program took to show its window: on the window's first paint it prints
+// Tells how long a program took to show its window: once its first frame is painted it prints
 // "first-frame <milliseconds since the process started> <resident KiB>" to standard output, and
 // quits the program when asked to. Used by the start-up benchmark.
 class FirstFrameProbe final : public QObject {
@@ -20,6 +20,13 @@ public:
     static double millisecondsSinceProcessStart();
     static long residentKiB();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* m_window;
     bool m_quit;
+    bool m_painted = false;
+    bool m_handling = false;
+    bool m_reported = false;
 };
