@@ -1,9 +1,6 @@
 #include "NetworkInformation.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
+#include "OwnModule.h"
 
 namespace {
 
@@ -12,9 +9,8 @@ using Follow = int (*)(QObject* context, const std::function<void(int)>& changed
 
 Follow followFunction() {
     static const Follow follow = [] {
-        QLibrary module(NetworkInformation::modulePath());
-        // The module stays loaded for the life of the process.
-        return reinterpret_cast<Follow>(module.resolve("ratepadFollowNetworkInformation"));
+        return reinterpret_cast<Follow>(
+            OwnModule::resolve(NetworkInformation::modulePath(), "ratepadFollowNetworkInformation"));
     }();
     return follow;
 }
@@ -22,14 +18,7 @@ Follow followFunction() {
 } // namespace
 
 QString NetworkInformation::modulePath() {
-    // Beside the installed program first, else in the build tree.
-    for (const QString& path : {QDir(QCoreApplication::applicationDirPath())
-                                    .filePath(QStringLiteral(RATEPAD_NETINFO_MODULE_INSTALLED)),
-                                QStringLiteral(RATEPAD_NETINFO_MODULE_BUILT)}) {
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
+    return OwnModule::path(RATEPAD_NETINFO_MODULE_INSTALLED, RATEPAD_NETINFO_MODULE_BUILT);
 }
 
 std::optional<NetworkReachability>

@@ -1,9 +1,7 @@
 #include "KeyClick.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
+#include "OwnModule.h"
+
 #include <QtEndian>
 #include <cmath>
 #include <cstdint>
@@ -33,9 +31,8 @@ using CreatePlayer = QObject* (*)(QObject* parent, const QByteArray& wave, float
 
 CreatePlayer playerFactory() {
     static const CreatePlayer create = [] {
-        QLibrary module(KeyClick::audioModulePath());
-        // The module stays loaded for the life of the process.
-        return reinterpret_cast<CreatePlayer>(module.resolve("ratepadCreateClickPlayer"));
+        return reinterpret_cast<CreatePlayer>(
+            OwnModule::resolve(KeyClick::audioModulePath(), "ratepadCreateClickPlayer"));
     }();
     return create;
 }
@@ -47,14 +44,7 @@ KeyClick::KeyClick(QObject* parent) : QObject(parent) {}
 KeyClick::~KeyClick() = default;
 
 QString KeyClick::audioModulePath() {
-    // Beside the installed program first, else in the build tree.
-    for (const QString& path : {QDir(QCoreApplication::applicationDirPath())
-                                    .filePath(QStringLiteral(RATEPAD_CLICK_MODULE_INSTALLED)),
-                                QStringLiteral(RATEPAD_CLICK_MODULE_BUILT)}) {
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
+    return OwnModule::path(RATEPAD_CLICK_MODULE_INSTALLED, RATEPAD_CLICK_MODULE_BUILT);
 }
 
 QByteArray KeyClick::waveData() {
