@@ -8,7 +8,6 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <deque>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
@@ -22,7 +21,6 @@ bool isRedirect(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-// A header value as a number of bytes: digits only, and no more of them than a qint64 holds.
 } // namespace
 
 // What the client knows of one host:port: its addresses, the requests waiting for one of its
@@ -174,11 +172,12 @@ private:
         bool ended = false;
         for (int i = 0; i < 4; ++i) {
             const ssize_t n = ::recv(m_fd, m_parser.reserve(kPiece), kPiece, 0);
+            const int error = errno;
             m_parser.appended(n);
-            if (n < 0 && errno == EINTR)
+            if (n < 0 && error == EINTR)
                 continue;
             if (n <= 0) {
-                ended = n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+                ended = n == 0 || (error != EAGAIN && error != EWOULDBLOCK);
                 break;
             }
             if (n < kPiece)
