@@ -59,9 +59,10 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), m_
     // Fresh rates once the network is back. Finding the system's network backend loads a plugin and
     // talks to D-Bus, which the first frame does not need: it waits until the window has painted
     // or a while after launch should the window not paint (hidden at start).
-    afterFirstPaint(m_window.get(), this, [this] { followNetworkInformationOnce(); });
-    connect(m_events.get(), &ApplicationEvents::didFinishLaunching, this, [this] {
-        QTimer::singleShot(kLatestNetworkInformationMs, this, &AppDelegate::followNetworkInformationOnce);
+    CurrencyManager* manager = m_currencyManager.get();
+    afterFirstPaint(m_window.get(), manager, [manager] { manager->followNetworkInformation(); });
+    connect(m_events.get(), &ApplicationEvents::didFinishLaunching, manager, [manager] {
+        QTimer::singleShot(kLatestNetworkInformationMs, manager, &CurrencyManager::followNetworkInformation);
     });
     // A desktop has no memory warnings; leaving the window is the moment to make sure all is saved.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -124,13 +125,6 @@ void AppDelegate::applicationDidFinishLaunching() {
     m_window->makeKeyAndVisible();
     ZkSolicitReviewController::solicit();
     emit m_events->didFinishLaunching();
-}
-
-void AppDelegate::followNetworkInformationOnce() {
-    if (m_followsNetworkInformation)
-        return;
-    m_followsNetworkInformation = true;
-    m_currencyManager->followNetworkInformation();
 }
 
 bool AppDelegate::isNetworkAvailable() const {

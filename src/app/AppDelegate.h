@@ -59,7 +59,6 @@ public:
 
 private:
     void buildTabs();
-    void followNetworkInformationOnce();
 
     Options m_options;
     std::unique_ptr<UserDefaults> m_defaults;
@@ -67,5 +66,4 @@ private:
     std::unique_ptr<CurrencyManager> m_currencyManager;
     std::unique_ptr<TabBarController> m_tabBarController;
     std::unique_ptr<AppWindow> m_window;
-    bool m_followsNetworkInformation = false;
 };

@@ -415,14 +415,13 @@ void CurrencyManager::networkReachabilityChanged(NetworkReachability reachabilit
 
 bool CurrencyManager::followNetworkInformation() {
     if (m_followsNetworkInformation)
-        return true;
+        return *m_followsNetworkInformation;
     const std::optional<NetworkReachability> now = NetworkInformation::follow(
         this, [this](NetworkReachability reachability) { networkReachabilityChanged(reachability); });
-    if (!now)
-        return false;
-    m_followsNetworkInformation = true;
-    m_reachability = *now;
-    return true;
+    m_followsNetworkInformation = now.has_value();
+    if (now)
+        m_reachability = *now;
+    return *m_followsNetworkInformation;
 }
 
 void CurrencyManager::setNetworkActivityIndicatorVisible(bool visible) {

@@ -118,7 +118,7 @@ public:
     // (through update, so only with automatic updates on).
     void networkReachabilityChanged(NetworkReachability reachability);
     // Follows the system's network information where a backend exists; without one nothing changes.
-    // Returns whether one was found.
+    // Returns whether one was found. Only the first call looks; later ones give the same answer.
     bool followNetworkInformation();
 
     // Starting rates: value(code) / value(local code) from the shipped table, 10 decimals, halves up.
@@ -193,7 +193,7 @@ private:
     QHash<QString, ForeignCurrency::List> m_recordsByCode;
     bool m_recordsByCodeValid = false;
     NetworkReachability m_reachability = NetworkReachability::Unknown;
-    bool m_followsNetworkInformation = false;
+    std::optional<bool> m_followsNetworkInformation; // unset until first asked
     bool m_networkActivityIndicatorVisible = false;
     QTimer m_saveTimer;
     bool m_savesChanges = false;

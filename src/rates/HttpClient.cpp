@@ -17,6 +17,11 @@
 
 namespace {
 
+// Only plain HTTP to a named host can be fetched, whether asked for or redirected to.
+bool isFetchable(const QUrl& url) {
+    return url.isValid() && url.scheme() == u"http" && !url.host().isEmpty();
+}
+
 bool isRedirect(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
@@ -25,7 +30,7 @@ bool isRedirect(int status) {
 
 // What the client knows of one host:port: its addresses, the requests waiting for one of its
 // connections, and those connections.
-struct HttpHost {
+struct HttpHost : std::enable_shared_from_this<HttpHost> {
     QString name;
     quint16 port = 80;
     QByteArray hostHeader;
@@ -372,7 +377,7 @@ HttpClient::~HttpClient() {
 }
 
 HttpExchangePtr HttpClient::get(const QUrl& url, qsizetype maxBodySize) {
-    if (!url.isValid() || url.scheme() != u"http" || url.host().isEmpty())
+    if (!isFetchable(url))
         return nullptr;
     HttpExchangePtr exchange(new HttpExchange(*this, url, maxBodySize));
     enqueue(exchange.get());
@@ -437,7 +442,7 @@ void HttpClient::dispatch(HttpHost& host) {
     if (host.waiting.empty() || host.resolving)
         return;
     if (host.connections.empty() && host.needsLookup()) {
-        resolve(m_hosts.value(host.name + u':' + QString::number(host.port)));
+        resolve(host.shared_from_this());
         return;
     }
     while (!host.waiting.empty()) {
@@ -526,7 +531,7 @@ void HttpClient::responseComplete(HttpExchange* exchange, int status, QByteArray
         return;
     }
     const QUrl next = exchange->m_url.resolved(QUrl::fromEncoded(location));
-    if (!next.isValid() || next.scheme() != u"http" || next.host().isEmpty()) {
+    if (!isFetchable(next)) {
         exchange->finish(HttpExchange::Failure::Protocol);
         return;
     }

@@ -1,36 +1,12 @@
 #include "FontWarmUp.h"
 
-#include <QEvent>
+#include "FirstPaint.h"
+
 #include <QFontDatabase>
 #include <QStringList>
-#include <QWidget>
 #include <fontconfig/fontconfig.h>
 #include <pthread.h>
 #include <sched.h>
-
-namespace {
-
-class BeforeFirstPaint final : public QObject {
-public:
-    BeforeFirstPaint(QWidget* window, FontWarmUp& warmUp) : QObject(window), m_warmUp(warmUp) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            m_warmUp.wait();
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    FontWarmUp& m_warmUp;
-};
-
-} // namespace
 
 FontWarmUp::FontWarmUp() {
     cpu_set_t others;
@@ -65,7 +41,7 @@ void FontWarmUp::applicationCreated() {
 }
 
 void FontWarmUp::waitBeforeFirstPaint(QWidget* window) {
-    new BeforeFirstPaint(window, *this);
+    onFirstPaint(window, [this] { wait(); });
 }
 
 void FontWarmUp::wait() {
