@@ -8,7 +8,7 @@ RATEPAD_PACKAGES=(
     cmake g++ pkg-config ninja-build python3
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-multimedia-dev
     qt6-httpserver-dev qt6-websockets-dev
-    libplist-dev libplist++-dev libicu-dev libfontconfig-dev
+    libplist-dev libplist++-dev libicu-dev libfontconfig-dev libpng-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick curl locales fonts-noto-cjk
     desktop-file-utils appstream

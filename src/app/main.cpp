@@ -19,9 +19,16 @@
 
 namespace {
 
-// Texts follow LANGUAGE and LC_MESSAGES: the first of the user's languages that has a translation.
+// Texts follow LANGUAGE and LC_MESSAGES: the first of the user's languages that is English, the
+// language the texts are written in, or has a translation.
 void installTranslations(QApplication& app) {
-    const QStringList languages = LocaleCategories::textLanguages();
+    QStringList languages = LocaleCategories::textLanguages();
+    const auto english = std::find_if(languages.begin(), languages.end(), [](const QString& language) {
+        return QLocale(language).language() == QLocale::English;
+    });
+    languages.erase(english, languages.end());
+    if (languages.isEmpty())
+        return;
     for (const auto& [file, folder] :
          {std::pair{QStringLiteral("ratepad"), QStringLiteral(":/i18n")},
           std::pair{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}}) {

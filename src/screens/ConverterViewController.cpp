@@ -26,6 +26,24 @@ namespace {
 
 constexpr double kKeyClickPrepareDelaySeconds = 0.5;
 
+// True where any character of `text` runs right to left or embeds such a run.
+bool writtenRightToLeft(const QString& text) {
+    const QList<uint> characters = text.toUcs4();
+    return std::any_of(characters.begin(), characters.end(), [](uint c) {
+        switch (QChar::direction(char32_t(c))) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
 // Until the first currency arrives the rows show a typical pair.
 const QString kPlaceholderLocalCode = QStringLiteral("USD");
 const QString kPlaceholderForeignCode = QStringLiteral("EUR");
@@ -299,10 +317,14 @@ void ConverterViewController::updateDateLabel() {
     const QDateTime date = m_foreignCurrency->lastUpdate();
     const QString when = date.isValid() ? shortUpdateDateFormatter().stringFromDate(date)
                                         : localized(QT_TRANSLATE_NOOP("Localizable", "Never"));
+    const QString words = localized(QT_TRANSLATE_NOOP("Localizable", "Last Update"));
     // The date is isolated from the words before it, so that one written right to left (Arabic)
-    // keeps its own order inside a left-to-right sentence, and the other way round.
-    m_labelUpdateDate->setText(QStringLiteral("%1: \u2068%2\u2069")
-                                   .arg(localized(QT_TRANSLATE_NOOP("Localizable", "Last Update")), when));
+    // keeps its own order inside a left-to-right sentence, and the other way round. Where nothing is
+    // written right to left the marks change nothing, but no font has glyphs for them: drawing them
+    // would load a fallback font, a millisecond and a megabyte of the first frame.
+    const bool mixed = writtenRightToLeft(words) || writtenRightToLeft(when);
+    m_labelUpdateDate->setText(
+        (mixed ? QStringLiteral("%1: \u2068%2\u2069") : QStringLiteral("%1: %2")).arg(words, when));
 }
 
 void ConverterViewController::setLabelText(Label* label, const QString& text) {

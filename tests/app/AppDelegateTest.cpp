@@ -104,6 +104,8 @@ TEST(AppDelegate, theProgramSpeaksTheLanguageOfTheMessagesCategory) {
         {{{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}, {"LANGUAGE", "ja:de"}}, "1-換算.png"},
         {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "de_DE.UTF-8"}, {"LC_ALL", "fr_FR.UTF-8"}},
          "1-conversion.png"},
+        // English, the texts' own language, comes before German.
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en:de"}}, "1-converter.png"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.firstShot);

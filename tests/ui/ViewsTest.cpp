@@ -1,9 +1,13 @@
 #include "Views.h"
 
 #include "Autoresizing.h"
+#include "Images.h"
 #include "KitTestSupport.h"
 
+#include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 
 using namespace kittest;
 
@@ -80,6 +84,33 @@ TEST(Autoresizing, fillParentKeepsAChildOverItsWholeParent) {
     EXPECT_EQ(child->geometry(), QRect(0, 0, 200, 100));
     parent.resize(300, 420);
     ASSERT_TRUE(waitUntil([&] { return child->size() == QSize(300, 420); }));
+}
+
+// Pictures are decoded by the program itself: each shipped one as Qt's reader sees it, with the density
+// of its variant; a damaged or missing one is a null pixmap.
+TEST(Images, readEveryShippedPictureAsQtDoesAndRefuseDamagedOnes) {
+    const QDir resources(QStringLiteral(RATEPAD_SOURCE_DIR "/resources"));
+    const QStringList pictures = resources.entryList({QStringLiteral("*.png")}, QDir::Files);
+    ASSERT_FALSE(pictures.isEmpty());
+    for (const QString& name : pictures) {
+        const QString path = resources.filePath(name);
+        const QPixmap read = Images::named(path, 1);
+        EXPECT_EQ(read.toImage(), QPixmap::fromImage(QImage(path)).toImage()) << name.toStdString();
+    }
+    const QPixmap dense = Images::named(resources.filePath(QStringLiteral("background.png")), 2);
+    EXPECT_EQ(dense.devicePixelRatio(), 2);
+    EXPECT_EQ(dense.toImage(),
+              QPixmap::fromImage(QImage(resources.filePath(QStringLiteral("background@2x.png")))).toImage());
+
+    QTemporaryDir dir;
+    QFile whole(resources.filePath(QStringLiteral("checkmark.png")));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    QFile cut(dir.filePath(QStringLiteral("cut.png")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.readAll().chopped(40));
+    cut.close();
+    EXPECT_TRUE(Images::named(cut.fileName(), 1).isNull());
+    EXPECT_TRUE(Images::named(dir.filePath(QStringLiteral("absent.png")), 1).isNull());
 }
 
 } // namespace
