@@ -321,7 +321,7 @@ void ConverterViewController::updateDateLabel() {
     // The date is isolated from the words before it, so that one written right to left (Arabic)
     // keeps its own order inside a left-to-right sentence, and the other way round. Where nothing is
     // written right to left the marks change nothing, but no font has glyphs for them: drawing them
-    // would load a fallback font, a millisecond and a megabyte of the first frame.
+    // would load a fallback font: a millisecond and a third of a megabyte of the first frame.
     const bool mixed = writtenRightToLeft(words) || writtenRightToLeft(when);
     m_labelUpdateDate->setText(
         (mixed ? QStringLiteral("%1: \u2068%2\u2069") : QStringLiteral("%1: %2")).arg(words, when));
