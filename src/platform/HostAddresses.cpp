@@ -1,14 +1,15 @@
 #include "HostAddresses.h"
 
-#include <arpa/inet.h>
 #include <cstring>
 #include <netdb.h>
-#include <netinet/in.h>
 
-std::vector<SocketAddress> resolveHostAddresses(const std::string& host, quint16 port, int socketType) {
+namespace {
+
+std::vector<SocketAddress> addressesOf(const std::string& host, quint16 port, int socketType, int flags) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = socketType;
+    hints.ai_flags = flags;
     addrinfo* list = nullptr;
     std::vector<SocketAddress> result;
     if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &list) != 0)
@@ -23,21 +24,16 @@ std::vector<SocketAddress> resolveHostAddresses(const std::string& host, quint16
     return result;
 }
 
+} // namespace
+
+std::vector<SocketAddress> resolveHostAddresses(const std::string& host, quint16 port, int socketType) {
+    return addressesOf(host, port, socketType, 0);
+}
+
 std::optional<SocketAddress> numericHostAddress(const std::string& host, quint16 port) {
-    SocketAddress a;
-    auto* in = reinterpret_cast<sockaddr_in*>(&a.address);
-    if (::inet_pton(AF_INET, host.c_str(), &in->sin_addr) == 1) {
-        in->sin_family = AF_INET;
-        in->sin_port = htons(port);
-        a.length = sizeof(sockaddr_in);
-        return a;
-    }
-    auto* in6 = reinterpret_cast<sockaddr_in6*>(&a.address);
-    if (::inet_pton(AF_INET6, host.c_str(), &in6->sin6_addr) == 1) {
-        in6->sin6_family = AF_INET6;
-        in6->sin6_port = htons(port);
-        a.length = sizeof(sockaddr_in6);
-        return a;
-    }
-    return std::nullopt;
+    // A numeric host is only parsed: the resolver is not asked.
+    const std::vector<SocketAddress> found = addressesOf(host, port, SOCK_STREAM, AI_NUMERICHOST);
+    if (found.empty())
+        return std::nullopt;
+    return found.front();
 }

@@ -1,5 +1,6 @@
 #include "Images.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,9 +16,10 @@ constexpr int kLargestVariant = 3;
 // Shipped pictures are icons and patterns; a larger one is damaged.
 constexpr png_uint_32 kLargestSide = 4096;
 
-QImage readWithQt(const QString& path) {
+QImage readWithQt(QByteArray data) {
     // The format is known: reading it as such keeps Qt from loading every image plugin to sniff it.
-    QImageReader reader(path, "png");
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
@@ -28,7 +30,7 @@ QImage readPng(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray data = file.readAll();
+    QByteArray data = file.readAll();
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&png, data.constData(), static_cast<size_t>(data.size())))
@@ -38,7 +40,7 @@ QImage readPng(const QString& path) {
     // them on the first screen, are left to Qt, so that every picture looks the same either way.
     if ((png.format & PNG_FORMAT_FLAG_LINEAR) || (png.flags & PNG_IMAGE_FLAG_COLORSPACE_NOT_sRGB)) {
         png_image_free(&png);
-        return readWithQt(path);
+        return readWithQt(std::move(data));
     }
     // Qt's ARGB32 is one 32-bit word per pixel, alpha in the high byte: B, G, R, A in memory on a
     // little-endian machine.
