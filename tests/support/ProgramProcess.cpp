@@ -1,13 +1,24 @@
 #include "ProgramProcess.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QRegularExpression>
 
 RateServerProcess::RateServerProcess(const QString& program, const QStringList& arguments, Log log) {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     if (log == Log::Discard)
         m_process.setStandardErrorFile(QProcess::nullDevice());
-    m_process.start(program, QStringList{"--port", "0"} + arguments);
+    QStringList options = arguments + QStringList{"--port", "0"};
+    if (!arguments.contains(QStringLiteral("--rates"))) {
+        const QString today = m_dir.filePath(QStringLiteral("ExchangeRates.plist"));
+        QFile::copy(QStringLiteral(RATEPAD_SOURCE_DIR "/resources/ExchangeRates.plist"), today);
+        QFile copy(today);
+        if (copy.open(QIODevice::ReadWrite))
+            copy.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+        options << QStringLiteral("--rates") << today;
+    }
+    m_process.start(program, options);
     const QDeadlineTimer deadline(20000);
     while (!m_process.canReadLine() && m_process.state() != QProcess::NotRunning && !deadline.hasExpired())
         m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));

@@ -3,9 +3,11 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // The rate server as a separate program on a port the kernel picks; ready once it has printed its
-// start line.
+// start line. Unless the arguments name other rates, it serves the shipped rate table as today's
+// (a fresh copy of the file, dated by its modification time) and downloads nothing.
 class RateServerProcess final {
 public:
     // Keep: the caller reads the server's log from process(), or the full pipe stalls the server.
@@ -22,6 +24,7 @@ public:
     QProcess& process() { return m_process; }
 
 private:
+    QTemporaryDir m_dir;
     QProcess m_process;
     QString m_startLine;
     quint16 m_port = 0;

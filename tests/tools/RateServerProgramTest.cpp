@@ -127,19 +127,50 @@ TEST(RateServerProgramTest, failuresArePlainText500_andLogged) {
     })) << log.toStdString();
 }
 
-TEST(RateServerProgramTest, options_namespaceHostAndJsonRates) {
+TEST(RateServerProgramTest, options_namespaceHostJsonRatesAndMaxAge) {
     QTemporaryDir dir;
-    QFile json(dir.filePath(QStringLiteral("usd.json")));
-    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-    json.write(R"({"date": "2026-09-29", "usd": {"usd": 1, "eur": 0.8, "jpy": 160.4}})");
-    json.close();
-
-    RateServer server({"--namespace-host", "ns.test.example", "--rates", json.fileName()});
+    const auto ratesDated = [&](QDate date) {
+        QFile json(dir.filePath(date.toString(Qt::ISODate) + QStringLiteral(".json")));
+        EXPECT_TRUE(json.open(QIODevice::WriteOnly));
+        json.write(R"({"date": ")" + date.toString(Qt::ISODate).toLatin1() +
+                   R"(", "usd": {"usd": 1, "eur": 0.8, "jpy": 160.4}})");
+        return json.fileName();
+    };
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    RateServer server({"--namespace-host", "ns.test.example", "--rates", ratesDated(today)});
     ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
     EXPECT_TRUE(server.startLine().endsWith(QStringLiteral(" with 3 rates")));
     EXPECT_EQ(fetch(server.rateUrl(QStringLiteral("EUR"), QStringLiteral("JPY"))).body,
               "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
               "<double xmlns=\"http://ns.test.example/webservices/CurrencyServer\">200.5</double>");
+
+    // Rates five days old are past the default age: no number, and a time to come back.
+    const QString old = ratesDated(today.addDays(-5));
+    RateServer stale({"--rates", old});
+    const Answer refused = fetch(stale.rateUrl(QStringLiteral("EUR"), QStringLiteral("JPY")));
+    EXPECT_EQ(refused.status, 503);
+    EXPECT_FALSE(refused.body.contains("<double"));
+    RateServer older({"--rates", old, "--max-age", "5"});
+    EXPECT_EQ(fetch(older.rateUrl(QStringLiteral("EUR"), QStringLiteral("JPY"))).status, 200);
+}
+
+// Without --rates the server starts from the shipped snapshot, whose date is long past: it answers
+// no number until a source has been downloaded, rather than pass old rates off as new.
+TEST(RateServerProgramTest, shippedSnapshot_isNotServedAsFresh) {
+    QProcess server;
+    server.start(QStringLiteral(RATEPAD_RATE_SERVER), {"--port", "0"});
+    ASSERT_TRUE(server.waitForReadyRead(kTimeoutMs));
+    const QString line = QString::fromUtf8(server.readLine());
+    const quint16 port = QRegularExpression(QStringLiteral(":(\\d+)/")).match(line).captured(1).toUShort();
+    ASSERT_NE(port, 0) << line.toStdString();
+    const Answer answer =
+        fetch(QUrl(QStringLiteral("http://127.0.0.1:%1%2?provider=AVERAGE&srcCurrency=USD&dstCurrency=EUR")
+                       .arg(port)
+                       .arg(kPath)));
+    EXPECT_EQ(answer.status, 503);
+    EXPECT_FALSE(answer.body.contains("<double"));
+    server.kill();
+    server.waitForFinished();
 }
 
 TEST(RateServerProgramTest, startFailures_exitWithStatus1) {
@@ -218,6 +249,77 @@ TEST(RateServerProgramTest, connectionClose_closesAfterTheAnswer) {
     EXPECT_TRUE(waitUntil([&] { return socket.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_TRUE(received.startsWith("HTTP/1.1 200 ")) << received.toStdString();
     EXPECT_TRUE(received.endsWith(">1</double>")) << received.toStdString();
+}
+
+// HEAD gets the head a GET would get, without a body, so that the next answer on the connection is
+// read as what it is; other methods get 405 and what is allowed.
+TEST(RateServerProgramTest, headAndOtherMethods_keepTheConnectionUsable) {
+    RateServer server;
+    ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+    QTcpSocket socket;
+    QByteArray received;
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { received += socket.readAll(); });
+    socket.connectToHost(QHostAddress::LocalHost, server.port());
+    const QByteArray target =
+        kPath.toUtf8() + "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=EUR HTTP/1.1\r\n\r\n";
+    socket.write("HEAD " + target);
+    ASSERT_TRUE(waitUntil([&] { return received.contains("\r\n\r\n"); }));
+    socket.write("PUT " + target);
+    ASSERT_TRUE(waitUntil([&] { return received.count("HTTP/1.1 ") == 2 && received.endsWith("GET."); }));
+    socket.write("GET " + target);
+    ASSERT_TRUE(waitUntil([&] { return received.endsWith("</double>"); })) << received.toStdString();
+    EXPECT_TRUE(received.startsWith("HTTP/1.1 200 OK\r\n")) << received.toStdString();
+    const QByteArray body =
+        expectedBody(QStringLiteral("EUR"), QStringLiteral("EUR"), "rates.ratepad.example");
+    EXPECT_TRUE(
+        received.contains("Content-Length: " + QByteArray::number(body.size()) + "\r\n")); // the GET's
+    EXPECT_EQ(received.count("<double"), 1);                                               // the GET's only
+    EXPECT_TRUE(received.contains("HTTP/1.1 405 Method Not Allowed\r\n"));
+    EXPECT_TRUE(received.contains("Allow: GET, HEAD\r\n"));
+    EXPECT_EQ(received.count("X-Rate-Pair: EUR EUR\r\n"), 2);
+    EXPECT_EQ(socket.state(), QAbstractSocket::ConnectedState);
+}
+
+// Under a low descriptor limit, idle connections beyond what the server can hold neither lock out
+// new clients nor make it spin: with its own cap it closes the longest idle, and with a cap above
+// the limit, accept fails and it pauses listening a moment instead.
+TEST(RateServerProgramTest, outOfDescriptors_newClientsServedWithoutSpinning) {
+    for (const char* cap : {"", "1000"}) {
+        QStringList arguments = {"--nofile=64:64", QStringLiteral(RATEPAD_RATE_SERVER)};
+        if (*cap)
+            arguments << "--max-connections" << cap;
+        RateServerProcess server(QStringLiteral("prlimit"), arguments);
+        ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
+        std::vector<std::unique_ptr<QTcpSocket>> idle;
+        for (int i = 0; i < 100; ++i) {
+            idle.push_back(std::make_unique<QTcpSocket>());
+            idle.back()->connectToHost(QHostAddress::LocalHost, server.port());
+        }
+        waitUntil(
+            [&] {
+                return std::all_of(idle.begin(), idle.end(), [](const auto& s) {
+                    return s->state() == QAbstractSocket::ConnectedState;
+                });
+            },
+            3000);
+        const auto cpuTicks = [pid = server.process().processId()] {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+            if (!stat.open(QIODevice::ReadOnly))
+                return -1LL;
+            const QList<QByteArray> fields = stat.readAll().split(' ');
+            return fields.value(13).toLongLong() + fields.value(14).toLongLong(); // utime + stime
+        };
+        const long long before = cpuTicks();
+        waitUntil([] { return false; }, 2000);
+        EXPECT_LT(cpuTicks() - before, 50) << "cap " << cap; // under a quarter of the 2 s
+        QTcpSocket client;
+        QByteArray received;
+        QObject::connect(&client, &QTcpSocket::readyRead, [&] { received += client.readAll(); });
+        client.connectToHost(QHostAddress::LocalHost, server.port());
+        client.write("GET " + kPath.toUtf8() +
+                     "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=USD HTTP/1.1\r\n\r\n");
+        EXPECT_TRUE(waitUntil([&] { return received.endsWith("</double>"); }, 5000)) << "cap " << cap;
+    }
 }
 
 } // namespace

@@ -1,42 +1,39 @@
 // ratepad-rate-server: the exchange-rate web service the app and its tests talk to.
+#include "ConnectionServer.h"
+#include "HttpFront.h"
+#include "RateBook.h"
 #include "RateRequestHandler.h"
 #include "RateTable.h"
-#include "RequestGuard.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHostAddress>
-#include <QHttpServer>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QMetaEnum>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QLoggingCategory>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+
+Q_LOGGING_CATEGORY(lcServer, "ratepad.rateserver")
 
 namespace {
 
 constexpr quint16 kDefaultPort = 8641;
 constexpr auto kDefaultBind = "127.0.0.1";
 constexpr auto kDefaultNamespaceHost = "rates.ratepad.example";
-constexpr auto kShippedRates = ":/ExchangeRates.plist";
+// The currency-api snapshot the app's starting rates were made from: served, with its own date,
+// only until a download replaces it, and stale by then anyway.
+constexpr auto kShippedSnapshot = ":/rateserver/usd.json";
+constexpr auto kFileSource = "FILE";
 // QTcpServer's default backlog of 50 makes the kernel drop the SYNs of a burst of clients, who
 // then wait a second or more to retry; the kernel caps this at net.core.somaxconn anyway.
 constexpr int kListenBacklog = 1024;
-// QHttpServer 6.4 keeps every connection open until the client closes it; this bounds idle ones.
-constexpr auto kIdleTimeout = std::chrono::seconds(15);
+// Started by socket activation, the server goes once it has been idle this long; the next
+// connection starts it again.
+constexpr int kActivatedIdleExitMinutes = 10;
 
 int fail(const QString& message) {
     std::fprintf(stderr, "ratepad-rate-server: %s\n", qUtf8Printable(message));
     return 1;
-}
-
-QByteArray methodName(QHttpServerRequest::Method method) {
-    const char* key = QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(static_cast<int>(method));
-    return key ? QByteArray(key).toUpper() : QByteArrayLiteral("UNKNOWN");
 }
 
 QString urlText(const QHostAddress& address, quint16 port) {
@@ -46,34 +43,16 @@ QString urlText(const QHostAddress& address, quint16 port) {
     return QStringLiteral("http://%1:%2/").arg(host).arg(port);
 }
 
-// Closes connections that have been quiet for kIdleTimeout, including ones that never send a request,
-// and guards each against oversized or endless requests.
-class IdleClosingTcpServer final : public QTcpServer {
-public:
-    using QTcpServer::QTcpServer;
-
-protected:
-    void incomingConnection(qintptr descriptor) override {
-        auto* socket = new QTcpSocket(this);
-        if (!socket->setSocketDescriptor(descriptor)) {
-            delete socket;
-            return;
+qsizetype codeCount(const RateBook& book) {
+    QSet<QString> codes;
+    for (const QString& source : book.sources()) {
+        if (const RateSnapshot* snapshot = book.snapshot(source)) {
+            for (auto it = snapshot->perBase.keyBegin(); it != snapshot->perBase.keyEnd(); ++it)
+                codes.insert(*it);
         }
-        // Answers are small and may follow each other on one connection: Nagle's algorithm would hold
-        // back an answer until the client acknowledges the previous one, which it may delay by 40 ms.
-        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        auto* idle = new QTimer(socket);
-        idle->setSingleShot(true);
-        idle->setInterval(kIdleTimeout);
-        const auto restart = [idle] { idle->start(); };
-        connect(socket, &QIODevice::readyRead, idle, restart);
-        connect(socket, &QIODevice::bytesWritten, idle, restart);
-        connect(idle, &QTimer::timeout, socket, &QAbstractSocket::disconnectFromHost);
-        idle->start();
-        new RequestGuard(socket); // before the HTTP server connects, so that it sees each byte first
-        addPendingConnection(socket);
     }
-};
+    return codes.size();
+}
 
 } // namespace
 
@@ -91,7 +70,9 @@ int main(int argc, char** argv) {
     parser.addVersionOption();
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("TCP port to listen on; 0 picks a free one (default %1).").arg(kDefaultPort),
+        QStringLiteral("TCP port to listen on; 0 picks a free one (default %1). Ignored when systemd "
+                       "passes a listening socket.")
+            .arg(kDefaultPort),
         QStringLiteral("port"), QString::number(kDefaultPort));
     const QCommandLineOption bindOption(
         QStringLiteral("bind"), QStringLiteral("IP address to listen on (default %1).").arg(kDefaultBind),
@@ -103,11 +84,28 @@ int main(int argc, char** argv) {
         QStringLiteral("host"), QString::fromLatin1(kDefaultNamespaceHost));
     const QCommandLineOption ratesOption(
         QStringLiteral("rates"),
-        QStringLiteral(
-            "Rates to serve: a @fawazahmed0/currency-api JSON snapshot, or a property list mapping "
-            "code -> units per base unit (default: the shipped ExchangeRates.plist)."),
+        QStringLiteral("Serve only these rates, downloading nothing (tests, demos): a "
+                       "@fawazahmed0/currency-api JSON snapshot dated by its \"date\", or a property list "
+                       "mapping code -> units per base unit, dated by its modification time. Provider %1.")
+            .arg(QString::fromLatin1(kFileSource)),
         QStringLiteral("file"));
-    parser.addOptions({portOption, bindOption, namespaceOption, ratesOption});
+    const QCommandLineOption maxAgeOption(
+        QStringLiteral("max-age"),
+        QStringLiteral("Answer a source's rates while its data is at most this many days old (default %1).")
+            .arg(RateBook::kDefaultMaxAgeDays),
+        QStringLiteral("days"), QString::number(RateBook::kDefaultMaxAgeDays));
+    const QCommandLineOption idleExitOption(
+        QStringLiteral("idle-exit"),
+        QStringLiteral("Exit after this many minutes without a connection; 0 never (default: %1 when "
+                       "started by socket activation, else 0).")
+            .arg(kActivatedIdleExitMinutes),
+        QStringLiteral("minutes"));
+    const QCommandLineOption maxConnectionsOption(
+        QStringLiteral("max-connections"),
+        QStringLiteral("Open connections at most (default: half the descriptor limit, at most 4096)."),
+        QStringLiteral("count"));
+    parser.addOptions({portOption, bindOption, namespaceOption, ratesOption, maxAgeOption, idleExitOption,
+                       maxConnectionsOption});
     parser.process(app);
 
     bool portOk = false;
@@ -123,55 +121,85 @@ int main(int argc, char** argv) {
     const QString namespaceHost = parser.value(namespaceOption);
     if (namespaceHost.isEmpty())
         return fail(QStringLiteral("the namespace host must not be empty"));
+    bool maxAgeOk = false;
+    const int maxAgeDays = parser.value(maxAgeOption).toInt(&maxAgeOk);
+    if (!maxAgeOk || maxAgeDays < 0)
+        return fail(
+            QStringLiteral("invalid max-age '%1'; give a number of days").arg(parser.value(maxAgeOption)));
+    int idleExitMinutes = 0;
+    if (parser.isSet(idleExitOption)) {
+        bool ok = false;
+        idleExitMinutes = parser.value(idleExitOption).toInt(&ok);
+        if (!ok || idleExitMinutes < 0)
+            return fail(QStringLiteral("invalid idle-exit '%1'").arg(parser.value(idleExitOption)));
+    }
 
-    const QString ratesPath =
-        parser.isSet(ratesOption) ? parser.value(ratesOption) : QString::fromLatin1(kShippedRates);
+    std::unique_ptr<RateBook> book;
     QString error;
-    std::optional<RateTable> table = RateTable::load(ratesPath, &error);
-    if (!table)
-        return fail(QStringLiteral("cannot read rates from %1: %2").arg(ratesPath, error));
-    const RateRequestHandler service(std::move(*table), namespaceHost);
+    if (parser.isSet(ratesOption)) {
+        const QString path = parser.value(ratesOption);
+        const std::optional<RateTable> table = RateTable::load(path, &error);
+        if (!table)
+            return fail(QStringLiteral("cannot read rates from %1: %2").arg(path, error));
+        if (!table->date().isValid())
+            return fail(QStringLiteral("%1 carries no date").arg(path));
+        book = std::make_unique<RateBook>(QStringList{QString::fromLatin1(kFileSource)}, maxAgeDays);
+        book->setSnapshot(table->snapshot(QString::fromLatin1(kFileSource)));
+    } else {
+        book = std::make_unique<RateBook>(QStringList{QStringLiteral("ECB"), QStringLiteral("CURRENCYAPI")},
+                                          maxAgeDays);
+        const std::optional<RateTable> shipped =
+            RateTable::load(QString::fromLatin1(kShippedSnapshot), &error);
+        if (!shipped)
+            return fail(QStringLiteral("the shipped rates are unreadable: %1").arg(error));
+        book->setSnapshot(shipped->snapshot(QStringLiteral("CURRENCYAPI")));
+    }
+    const RateRequestHandler handler(*book, namespaceHost);
 
-    // Our own QTcpServer rather than QHttpServer::listen(), which offers no way to set the backlog.
-    auto* tcpServer = new IdleClosingTcpServer;
-    tcpServer->setListenBacklogSize(kListenBacklog);
-    if (!tcpServer->listen(address, static_cast<quint16>(port))) {
-        const QString reason = tcpServer->errorString();
-        delete tcpServer;
+    auto* listener = new ConnectionServer;
+    listener->setListenBacklogSize(kListenBacklog);
+    if (parser.isSet(maxConnectionsOption)) {
+        const int limit = parser.value(maxConnectionsOption).toInt();
+        if (limit < 1) {
+            delete listener;
+            return fail(
+                QStringLiteral("invalid max-connections '%1'").arg(parser.value(maxConnectionsOption)));
+        }
+        listener->setMaxConnections(limit);
+    }
+    const bool activated = listener->adoptInheritedSocket();
+    if (!activated && !listener->listen(address, static_cast<quint16>(port))) {
+        const QString reason = listener->errorString();
+        delete listener;
         return fail(QStringLiteral("cannot listen on %1: %2")
                         .arg(urlText(address, static_cast<quint16>(port)), reason));
     }
-
-    QHttpServer server;
-    // No routes: every request lands here, so that one place decides what is served and logs it.
-    server.setMissingHandler([&service](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
-        QElapsedTimer timer;
-        timer.start();
-        const QByteArray method = methodName(request.method());
-        const QUrl url = request.url();
-        const RateReply reply = service.answer(method, url);
-        // QHttpServer 6.4 ignores "Connection: close"; a client that asks for it may read to the end.
-        const bool close = request.value(QByteArrayLiteral("Connection")).trimmed().toLower() == "close";
-        const auto status = static_cast<QHttpServerResponder::StatusCode>(reply.status);
-        if (close) {
-            responder.write(reply.body,
-                            {{QByteArrayLiteral("Content-Type"), reply.contentType},
-                             {QByteArrayLiteral("Connection"), QByteArrayLiteral("close")}},
-                            status);
-            responder.socket()->disconnectFromHost();
-        } else {
-            responder.write(reply.body, {{QByteArrayLiteral("Content-Type"), reply.contentType}}, status);
-        }
-        qInfo().noquote() << method
-                          << url.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::FullyEncoded)
-                          << reply.status
-                          << QStringLiteral("%1 ms").arg(timer.nsecsElapsed() / 1e6, 0, 'f', 3);
-    });
-    server.bind(tcpServer); // takes ownership
+    listener->startAccepting();
+    if (!parser.isSet(idleExitOption) && activated)
+        idleExitMinutes = kActivatedIdleExitMinutes;
+    QTimer idleExit;
+    if (idleExitMinutes > 0) {
+        idleExit.setSingleShot(true);
+        idleExit.setTimerType(Qt::VeryCoarseTimer);
+        idleExit.setInterval(std::chrono::minutes(idleExitMinutes));
+        QObject::connect(&idleExit, &QTimer::timeout, &app, [] {
+            qCInfo(lcServer) << "idle: exiting until the next connection";
+            QCoreApplication::quit();
+        });
+        QObject::connect(listener, &ConnectionServer::connectionCountChanged, &idleExit,
+                         [&idleExit](int open) {
+                             if (open == 0)
+                                 idleExit.start();
+                             else
+                                 idleExit.stop();
+                         });
+        idleExit.start();
+    }
+    const HttpFront front(handler, listener); // takes ownership of the listener
 
     std::printf("ratepad-rate-server listening on %s with %lld rates\n",
-                qUtf8Printable(urlText(tcpServer->serverAddress(), tcpServer->serverPort())),
-                static_cast<long long>(service.table().size()));
+                qUtf8Printable(urlText(listener->serverAddress(), listener->serverPort())),
+                static_cast<long long>(codeCount(*book)));
     std::fflush(stdout);
     return QCoreApplication::exec();
 }

@@ -14,12 +14,21 @@ RateReply RateReply::value(double value, const QString& namespaceHost) {
     return reply;
 }
 
-RateReply RateReply::failure(const QString& message) {
+RateReply RateReply::failure(const QString& message, int status) {
     RateReply reply;
-    reply.status = 500;
+    reply.status = status;
     reply.contentType = QByteArrayLiteral("text/plain; charset=utf-8");
+    reply.headers.append({QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store")});
     reply.body = message.toUtf8();
     return reply;
+}
+
+QByteArray RateReply::header(QByteArrayView name) const {
+    for (const auto& [key, value] : headers) {
+        if (name.compare(key, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return {};
 }
 
 QByteArray RateReply::formatValue(double value) {

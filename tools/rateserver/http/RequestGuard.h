@@ -21,6 +21,9 @@ public:
 
     explicit RequestGuard(QTcpSocket* socket, std::chrono::milliseconds headDeadline = kHeadDeadline);
 
+    // Part of a request has come but not yet its end.
+    bool midRequest() const { return !m_head.isEmpty(); }
+
 private:
     void scan();
     bool endOfHead();

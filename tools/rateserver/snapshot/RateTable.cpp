@@ -46,7 +46,10 @@ std::optional<RateTable> RateTable::load(const QString& path, QString* error) {
     const PropertyList::ReadResult plist = PropertyList::readFile(path);
     if (!plist.ok())
         return refuse(error, plist.error);
-    return fromPropertyList(plist.value, error);
+    std::optional<RateTable> table = fromPropertyList(plist.value, error);
+    if (table)
+        table->m_date = file.fileTime(QFileDevice::FileModificationTime).toUTC().date();
+    return table;
 }
 
 std::optional<RateTable> RateTable::fromJson(const QByteArray& json, QString* error) {
@@ -59,7 +62,7 @@ std::optional<RateTable> RateTable::fromJson(const QByteArray& json, QString* er
     if (!document.isObject())
         return refuse(error, QStringLiteral("the JSON root is not an object"));
     QJsonObject root = document.object();
-    root.remove(QStringLiteral("date"));
+    const QDate date = QDate::fromString(root.take(QStringLiteral("date")).toString(), Qt::ISODate);
     if (root.size() != 1 || !root.begin()->isObject())
         return refuse(error, QStringLiteral("expected exactly one base-currency object beside \"date\""));
 
@@ -82,6 +85,8 @@ std::optional<RateTable> RateTable::fromJson(const QByteArray& json, QString* er
                       QStringLiteral("no currency rates in the \"%1\" object").arg(root.begin().key()));
     if (isCurrencyCode(base) && !table.m_values.contains(base))
         table.m_values.insert(base, 1.0);
+    table.m_base = base;
+    table.m_date = date;
     return table;
 }
 
@@ -127,4 +132,13 @@ std::optional<double> RateTable::convert(const QString& src, const QString& dst)
     if (src == dst)
         return 1.0;
     return *to / *from;
+}
+
+RateSnapshot RateTable::snapshot(const QString& source) const {
+    RateSnapshot snapshot;
+    snapshot.source = source;
+    snapshot.date = m_date;
+    snapshot.perBase = m_values;
+    snapshot.base = m_base;
+    return snapshot;
 }
