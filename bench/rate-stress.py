@@ -82,8 +82,14 @@ def start_app(build, config, server, probe=False):
 
 
 def long_list(build):
+    # The shipped table as today's rates (a fresh copy is dated by its modification time).
+    rates = tempfile.NamedTemporaryFile(suffix=".plist")
+    with open(os.path.join(ROOT, "resources", "ExchangeRates.plist"), "rb") as shipped:
+        rates.write(shipped.read())
+    rates.flush()
     server = subprocess.Popen([os.path.join(build, "tools", "rateserver", "ratepad-rate-server"),
-                               "--port", "0"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                               "--port", "0", "--rates", rates.name],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     port = re.search(rb":(\d+)/", server.stdout.readline()).group(1).decode()
     codes = catalogue_codes()
     listed = [codes[i % len(codes)] for i in range(10000)]
