@@ -13,6 +13,7 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -278,6 +279,38 @@ TEST(RateServerProgramTest, headAndOtherMethods_keepTheConnectionUsable) {
     EXPECT_TRUE(received.contains("Allow: GET, HEAD\r\n"));
     EXPECT_EQ(received.count("X-Rate-Pair: EUR EUR\r\n"), 2);
     EXPECT_EQ(socket.state(), QAbstractSocket::ConnectedState);
+}
+
+// Started by systemd's socket activation, the server answers on the socket it inherits (and does not
+// open its own port), then exits once idle; the socket stays with systemd for the next start.
+TEST(RateServerProgramTest, socketActivation_servesTheInheritedSocketAndExitsWhenIdle) {
+    quint16 port = 0;
+    {
+        QTcpServer probe; // a free port, handed to systemd-socket-activate
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+        port = probe.serverPort();
+    }
+    QTemporaryDir dir;
+    const QString rates = dir.filePath(QStringLiteral("rates.plist"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(RATEPAD_SOURCE_DIR "/resources/ExchangeRates.plist"), rates));
+    QProcess activator;
+    activator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    activator.start(QStringLiteral("systemd-socket-activate"),
+                    {QStringLiteral("--listen=127.0.0.1:%1").arg(port), QStringLiteral(RATEPAD_RATE_SERVER),
+                     "--rates", rates, "--max-age", "100000", "--port", "1", "--idle-exit", "2"});
+    ASSERT_TRUE(activator.waitForStarted());
+    ASSERT_TRUE(activator.waitForReadyRead(kTimeoutMs));
+    EXPECT_TRUE(activator.readLine().startsWith(
+        QStringLiteral("ratepad-rate-server listening on http://127.0.0.1:%1/").arg(port).toUtf8()));
+    const Answer answer = fetch(QUrl(
+        QStringLiteral("http://127.0.0.1:%1%2?provider=AVERAGE&srcCurrency=USD&dstCurrency=EUR").arg(port).arg(kPath)));
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_TRUE(answer.body.contains("</double>"));
+    QElapsedTimer idle;
+    idle.start();
+    EXPECT_TRUE(activator.waitForFinished(kTimeoutMs));
+    EXPECT_EQ(activator.exitCode(), 0);
+    EXPECT_GE(idle.elapsed(), 1500);
 }
 
 // Under a low descriptor limit, idle connections beyond what the server can hold neither lock out

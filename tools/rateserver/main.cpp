@@ -29,7 +29,7 @@ constexpr auto kFileSource = "FILE";
 constexpr int kListenBacklog = 1024;
 // Started by socket activation, the server goes once it has been idle this long; the next
 // connection starts it again.
-constexpr int kActivatedIdleExitMinutes = 10;
+constexpr int kActivatedIdleExitSeconds = 600;
 
 int fail(const QString& message) {
     std::fprintf(stderr, "ratepad-rate-server: %s\n", qUtf8Printable(message));
@@ -96,10 +96,10 @@ int main(int argc, char** argv) {
         QStringLiteral("days"), QString::number(RateBook::kDefaultMaxAgeDays));
     const QCommandLineOption idleExitOption(
         QStringLiteral("idle-exit"),
-        QStringLiteral("Exit after this many minutes without a connection; 0 never (default: %1 when "
+        QStringLiteral("Exit after this many seconds without a connection; 0 never (default: %1 when "
                        "started by socket activation, else 0).")
-            .arg(kActivatedIdleExitMinutes),
-        QStringLiteral("minutes"));
+            .arg(kActivatedIdleExitSeconds),
+        QStringLiteral("seconds"));
     const QCommandLineOption maxConnectionsOption(
         QStringLiteral("max-connections"),
         QStringLiteral("Open connections at most (default: half the descriptor limit, at most 4096)."),
@@ -126,11 +126,11 @@ int main(int argc, char** argv) {
     if (!maxAgeOk || maxAgeDays < 0)
         return fail(
             QStringLiteral("invalid max-age '%1'; give a number of days").arg(parser.value(maxAgeOption)));
-    int idleExitMinutes = 0;
+    int idleExitSeconds = 0;
     if (parser.isSet(idleExitOption)) {
         bool ok = false;
-        idleExitMinutes = parser.value(idleExitOption).toInt(&ok);
-        if (!ok || idleExitMinutes < 0)
+        idleExitSeconds = parser.value(idleExitOption).toInt(&ok);
+        if (!ok || idleExitSeconds < 0)
             return fail(QStringLiteral("invalid idle-exit '%1'").arg(parser.value(idleExitOption)));
     }
 
@@ -176,12 +176,11 @@ int main(int argc, char** argv) {
     }
     listener->startAccepting();
     if (!parser.isSet(idleExitOption) && activated)
-        idleExitMinutes = kActivatedIdleExitMinutes;
+        idleExitSeconds = kActivatedIdleExitSeconds;
     QTimer idleExit;
-    if (idleExitMinutes > 0) {
+    if (idleExitSeconds > 0) {
         idleExit.setSingleShot(true);
-        idleExit.setTimerType(Qt::VeryCoarseTimer);
-        idleExit.setInterval(std::chrono::minutes(idleExitMinutes));
+        idleExit.setInterval(std::chrono::seconds(idleExitSeconds));
         QObject::connect(&idleExit, &QTimer::timeout, &app, [] {
             qCInfo(lcServer) << "idle: exiting until the next connection";
             QCoreApplication::quit();
