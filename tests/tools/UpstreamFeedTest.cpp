@@ -195,10 +195,12 @@ TEST_F(UpstreamFeedTest, normalDay_thenRestartFromCacheAsksConditionally) {
     EXPECT_EQ(cacheFile("CURRENCYAPI"), apiCache);
 }
 
-TEST_F(UpstreamFeedTest, sourcesDown_backOff_andTheFallbackHostAnswers) {
+TEST_F(UpstreamFeedTest, sourcesDown_backOff_andFallbacksAnswerForADownOrStaleHost) {
     server->set("/ecb.xml", {503, "maintenance", {}});
+    server->set("/cdn/eur.json", {200, fixtures::currencyApiDay(kApiDay.addDays(-2)), {}}); // @latest lagging
     server->set("/pages/eur.json", {200, fixtures::currencyApiDay(kApiDay), {}});
-    startFeed({{"CURRENCYAPI", {closedPort(), server->url("/pages/eur.json")}}});
+    startFeed(
+        {{"CURRENCYAPI", {closedPort(), server->url("/cdn/eur.json"), server->url("/pages/eur.json")}}});
     waitForDownloads(2);
     EXPECT_EQ(finished.value("ECB").first, Outcome::Failed);
     EXPECT_TRUE(finished.value("ECB").second.contains("HTTP 503"))
@@ -208,6 +210,7 @@ TEST_F(UpstreamFeedTest, sourcesDown_backOff_andTheFallbackHostAnswers) {
     EXPECT_TRUE(cacheFile("ECB").isEmpty());
     EXPECT_EQ(finished.value("CURRENCYAPI").first, Outcome::Accepted);
     EXPECT_EQ(feed->snapshot("CURRENCYAPI")->date, kApiDay);
+    EXPECT_EQ(changed.size(), 2); // the lagging day, then the current one
 }
 
 TEST_F(UpstreamFeedTest, badDownloads_leaveTheCacheUntouched) {

@@ -36,6 +36,7 @@ struct UpstreamFeed::Feed {
     QTimer* timer = nullptr;
     QDateTime due;
     QElapsedTimer elapsed;
+    bool accepted = false; // by any of the URLs asked in this download
 };
 
 UpstreamFeed::UpstreamFeed(Options options, QObject* parent)
@@ -58,7 +59,11 @@ UpstreamFeed::UpstreamFeed(Options options, QObject* parent)
     }
 }
 
-UpstreamFeed::~UpstreamFeed() = default;
+UpstreamFeed::~UpstreamFeed() {
+    // The downloaders report to the feeds: they go first, with anything they still have in flight.
+    for (const auto& feed : m_feeds)
+        delete feed->downloader;
+}
 
 QStringList UpstreamFeed::sourceNames() {
     QStringList names;
@@ -80,6 +85,8 @@ UpstreamFeed::Feed* UpstreamFeed::find(const QString& source) const {
 }
 
 bool UpstreamFeed::start(QString* error) {
+    if (m_started)
+        return true;
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     if (!m_options.caFile.isEmpty()) {
         const QList<QSslCertificate> extra = QSslCertificate::fromPath(m_options.caFile, QSsl::Pem);
@@ -88,55 +95,15 @@ bool UpstreamFeed::start(QString* error) {
                 *error = QStringLiteral("no PEM certificate in %1").arg(m_options.caFile);
             return false;
         }
-        tls.addCaCertificates(extra);
+        // Setting any CA turns off the system store's loading on demand: name it explicitly.
+        tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extra);
     }
+    m_started = true;
     for (const auto& feed : m_feeds) {
-        if (feed->downloader)
-            continue;
         feed->downloader = new Downloader(m_network, tls, this);
         Feed* raw = feed.get();
-        connect(feed->downloader, &Downloader::finished, this, [this, raw](const Downloader::Result& result) {
-            const QString name = raw->source->name();
-            const QString took = QStringLiteral("%1 ms").arg(raw->elapsed.elapsed());
-            if (result.status == Downloader::Result::Status::Failed) {
-                qCWarning(lcUpstream).noquote()
-                    << name << "download failed after" << took + ':' << result.error;
-                finish(*raw, Outcome::Failed, result.error, false);
-                return;
-            }
-            const RateSnapshot* cached = m_cache.snapshot(name);
-            if (result.status == Downloader::Result::Status::NotModified) {
-                qCInfo(lcUpstream).noquote() << name << "not modified at" << result.url.toString() << took;
-                const bool current = cached && raw->schedule->isCurrent(cached->date, now());
-                finish(*raw, Outcome::Unchanged, QStringLiteral("not modified"), current);
-                return;
-            }
-            QString reason;
-            std::optional<RateSnapshot> parsed = raw->source->parse(result.body, &reason);
-            if (!parsed) {
-                qCWarning(lcUpstream).noquote()
-                    << name << "download rejected, cache kept:" << result.url.toString()
-                    << "does not parse:" << reason;
-                finish(*raw, Outcome::Rejected, reason, false);
-                return;
-            }
-            parsed->etag = result.etag;
-            parsed->lastModified = result.lastModified;
-            const CheckedCache::Outcome outcome = m_cache.offer(*parsed, now(), &reason);
-            if (outcome == CheckedCache::Outcome::Rejected) {
-                finish(*raw, Outcome::Rejected, reason, false);
-                return;
-            }
-            qCInfo(lcUpstream).noquote() << name << "downloaded" << result.body.size() << "bytes from"
-                                         << result.url.toString() << "in" << took;
-            const bool current = raw->schedule->isCurrent(parsed->date, now());
-            if (outcome == CheckedCache::Outcome::Accepted) {
-                emit snapshotChanged(*m_cache.snapshot(name));
-                finish(*raw, Outcome::Accepted, {}, current);
-            } else {
-                finish(*raw, Outcome::Unchanged, QStringLiteral("same data"), current);
-            }
-        });
+        connect(feed->downloader, &Downloader::finished, this,
+                [this, raw](const Downloader::Result& result) { take(*raw, result); });
     }
     for (const RateSnapshot& snapshot : m_cache.load()) {
         qCInfo(lcUpstream).noquote() << snapshot.source << "rates of" << snapshot.date.toString(Qt::ISODate)
@@ -148,6 +115,68 @@ bool UpstreamFeed::start(QString* error) {
     return true;
 }
 
+void UpstreamFeed::take(Feed& feed, const Downloader::Result& result) {
+    const QString name = feed.source->name();
+    const QString took = QStringLiteral("%1 ms").arg(feed.elapsed.elapsed());
+    if (result.status == Downloader::Result::Status::Failed) {
+        qCWarning(lcUpstream).noquote() << name << "download failed after" << took + ':' << result.error;
+        conclude(feed, result, Outcome::Failed, result.error, false);
+        return;
+    }
+    if (result.status == Downloader::Result::Status::NotModified) {
+        qCInfo(lcUpstream).noquote() << name << "not modified at" << result.url.toString() << took;
+        const RateSnapshot* cached = m_cache.snapshot(name);
+        const bool current = cached && feed.schedule->isCurrent(cached->date, now());
+        conclude(feed, result, Outcome::Unchanged, QStringLiteral("not modified"), current);
+        return;
+    }
+    QString reason;
+    std::optional<RateSnapshot> parsed = feed.source->parse(result.body, &reason);
+    if (!parsed) {
+        qCWarning(lcUpstream).noquote() << name << "download rejected, cache kept:" << result.url.toString()
+                                        << "does not parse:" << reason;
+        conclude(feed, result, Outcome::Rejected, reason, false);
+        return;
+    }
+    parsed->etag = result.etag;
+    parsed->lastModified = result.lastModified;
+    const CheckedCache::Outcome outcome = m_cache.offer(*parsed, now(), &reason);
+    if (outcome == CheckedCache::Outcome::Rejected) {
+        conclude(feed, result, Outcome::Rejected, reason, false);
+        return;
+    }
+    qCInfo(lcUpstream).noquote() << name << "downloaded" << result.body.size() << "bytes from"
+                                 << result.url.toString() << "in" << took;
+    const bool current = feed.schedule->isCurrent(parsed->date, now());
+    if (outcome == CheckedCache::Outcome::Accepted) {
+        emit snapshotChanged(*m_cache.snapshot(name));
+        conclude(feed, result, Outcome::Accepted, {}, current);
+    } else {
+        conclude(feed, result, Outcome::Unchanged, QStringLiteral("same data"), current);
+    }
+}
+
+void UpstreamFeed::conclude(Feed& feed, const Downloader::Result& result, Outcome outcome,
+                            const QString& detail, bool current) {
+    feed.accepted = feed.accepted || outcome == Outcome::Accepted;
+    // A host that answers with old or broken data does not end the download while a fallback is left:
+    // currency-api's CDN can serve a @latest days old while its other host is current.
+    const qsizetype answered = feed.urls.indexOf(result.url);
+    if (!current && result.status != Downloader::Result::Status::Failed && answered >= 0 &&
+        answered + 1 < feed.urls.size()) {
+        qCInfo(lcUpstream).noquote() << feed.source->name() << "has no current data at"
+                                     << result.url.toString()
+                                     << "(" + (detail.isEmpty() ? QStringLiteral("older day") : detail) +
+                                            "), asking"
+                                     << feed.urls.at(answered + 1).toString();
+        const RateSnapshot* cached = m_cache.snapshot(feed.source->name());
+        feed.downloader->fetch(feed.urls.mid(answered + 1), cached ? cached->etag : QByteArray(),
+                               cached ? cached->lastModified : QByteArray());
+        return;
+    }
+    finish(feed, feed.accepted ? Outcome::Accepted : outcome, detail, current);
+}
+
 bool UpstreamFeed::refresh(const QString& source) {
     Feed* feed = find(source);
     if (!feed || !feed->downloader || feed->downloader->busy())
@@ -156,6 +185,7 @@ bool UpstreamFeed::refresh(const QString& source) {
     feed->timer->stop();
     feed->due = {};
     feed->elapsed.start();
+    feed->accepted = false;
     return feed->downloader->fetch(feed->urls, cached ? cached->etag : QByteArray(),
                                    cached ? cached->lastModified : QByteArray());
 }

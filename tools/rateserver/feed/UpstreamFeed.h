@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckedCache.h"
+#include "Downloader.h"
 #include "RateSnapshot.h"
 
 #include <QDateTime>
@@ -15,7 +16,6 @@
 #include <optional>
 #include <vector>
 
-class Downloader;
 class QNetworkAccessManager;
 class QTimer;
 class RateSource;
@@ -41,8 +41,8 @@ public:
 
     static QStringList sourceNames(); // "ECB", "CURRENCYAPI"
 
-    // Loads the cache (one snapshotChanged each), then asks every source. False, with a reason, when
-    // the CA file cannot be read.
+    // Loads the cache (one snapshotChanged each), then asks every source; once. False, with a reason,
+    // when the CA file cannot be read.
     bool start(QString* error = nullptr);
     // Asks one source now; false while it is already being asked or when the name is unknown.
     bool refresh(const QString& source);
@@ -64,6 +64,9 @@ private:
 
     QDateTime now() const;
     Feed* find(const QString& source) const;
+    void take(Feed& feed, const Downloader::Result& result);
+    void conclude(Feed& feed, const Downloader::Result& result, Outcome outcome, const QString& detail,
+                  bool current);
     void finish(Feed& feed, Outcome outcome, const QString& detail, bool current);
     void arm(Feed& feed, const QDateTime& due);
     void fire(Feed& feed);
@@ -72,4 +75,5 @@ private:
     CheckedCache m_cache;
     QNetworkAccessManager* m_network;
     std::vector<std::unique_ptr<Feed>> m_feeds;
+    bool m_started = false;
 };
