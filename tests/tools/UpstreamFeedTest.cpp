@@ -2,12 +2,14 @@
 // the run and trusted through the feed's extra CA.
 #include "UpstreamFeed.h"
 
+#include "Downloader.h"
 #include "LogCapture.h"
 #include "UpstreamFixtures.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QProcess>
 #include <QSslKey>
@@ -31,7 +33,7 @@ bool waitUntil(const std::function<bool()>& done) {
 }
 
 // Answers each request by its path with a fixed answer, once, then closes; 304 when the request's
-// If-None-Match matches the answer's ETag. Unknown paths get 404.
+// If-None-Match matches the answer's ETag; never when its status is negative. Unknown paths get 404.
 class HttpsStandIn final : public QObject {
 public:
     struct Answer {
@@ -82,6 +84,8 @@ private:
                 if (name == "ETag" && value == request.value("if-none-match"))
                     answer = Answer{304, {}, answer.headers};
             }
+            if (answer.status < 0)
+                return; // a server that takes the request and never answers
             QByteArray reply =
                 "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\nConnection: close\r\n";
             for (const auto& [name, value] : answer.headers)
@@ -273,6 +277,22 @@ TEST_F(UpstreamFeedTest, badDownloads_leaveTheCacheUntouched) {
         EXPECT_EQ(feed->snapshot("CURRENCYAPI"), api);
     }
     EXPECT_EQ(changed.size(), 2);
+}
+
+TEST_F(UpstreamFeedTest, downloader_givesUpOnAServerThatNeverAnswers) {
+    server->set("/silent", {-1, {}, {}});
+    QNetworkAccessManager network;
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(QSslCertificate::fromPath(s_tls->filePath("cert.pem")));
+    Downloader downloader(&network, tls);
+    downloader.setDeadline(std::chrono::milliseconds(300));
+    std::optional<Downloader::Result> result;
+    QObject::connect(&downloader, &Downloader::finished, [&](const Downloader::Result& r) { result = r; });
+    ASSERT_TRUE(downloader.fetch({server->url("/silent")}, {}, {}));
+    ASSERT_TRUE(waitUntil([&] { return result.has_value(); }));
+    EXPECT_EQ(result->status, Downloader::Result::Status::Failed);
+    EXPECT_TRUE(result->error.endsWith("/silent: no complete answer within 300 ms"))
+        << result->error.toStdString();
 }
 
 } // namespace

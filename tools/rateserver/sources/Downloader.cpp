@@ -13,7 +13,7 @@ Downloader::Downloader(QNetworkAccessManager* network, QSslConfiguration tls, QO
     m_deadline->setTimerType(Qt::PreciseTimer);
     m_deadline->setInterval(kDeadline);
     connect(m_deadline, &QTimer::timeout, this, [this] {
-        abortWith(QStringLiteral("no complete answer within %1 s").arg(kDeadline.count() / 1000));
+        abortWith(QStringLiteral("no complete answer within %1 ms").arg(m_deadline->interval()));
     });
 }
 
@@ -23,6 +23,10 @@ Downloader::~Downloader() {
         m_reply->abort();
         delete m_reply;
     }
+}
+
+void Downloader::setDeadline(std::chrono::milliseconds deadline) {
+    m_deadline->setInterval(deadline);
 }
 
 QByteArray Downloader::userAgent() {

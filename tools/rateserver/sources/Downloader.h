@@ -40,6 +40,8 @@ public:
     // False, and nothing asked, while a download is in flight or when there is no URL.
     bool fetch(const QList<QUrl>& urls, const QByteArray& etag, const QByteArray& lastModified);
     bool busy() const { return !m_reply.isNull(); }
+    // Tests shorten it; each URL asked gets the whole deadline.
+    void setDeadline(std::chrono::milliseconds deadline);
 
 signals:
     void finished(const Downloader::Result& result);
