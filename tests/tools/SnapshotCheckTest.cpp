@@ -1,9 +1,5 @@
 #include "SnapshotCheck.h"
 
-#include "CheckedCache.h"
-#include "TempConfig.h"
-
-#include <QFile>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -71,26 +67,6 @@ TEST(SnapshotCheckTest, check_largeMoveNeedsAnotherSource) {
     moved.perBase["GBP"] = 0.87;
     verdict = SnapshotCheck::check(moved, {QStringLiteral("EUR"), 5}, &cached, {}, kNow);
     EXPECT_EQ(verdict.rejection, "2 currencies moved by more than a factor of 2");
-}
-
-TEST(SnapshotCheckTest, cache_keepsWhatItHadAndStoresWhatItTakes) {
-    TempConfig dir;
-    CheckedCache cache(dir.path());
-    cache.addSource("ECB", kRules);
-    EXPECT_EQ(cache.offer(day("ECB", QDate(2026, 12, 7)), kNow), CheckedCache::Outcome::Accepted);
-    QFile file(cache.store().path("ECB"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray stored = file.readAll();
-    QString reason;
-    EXPECT_EQ(cache.offer(day("ECB", QDate(2026, 12, 9)), kNow, &reason), CheckedCache::Outcome::Rejected);
-    EXPECT_EQ(cache.offer(day("ECB", QDate(2026, 12, 7)), kNow), CheckedCache::Outcome::Unchanged);
-    file.seek(0);
-    EXPECT_EQ(file.readAll(), stored);
-    EXPECT_EQ(cache.snapshot("ECB")->date, QDate(2026, 12, 7));
-
-    CheckedCache reloaded(dir.path());
-    reloaded.addSource("ECB", kRules);
-    EXPECT_EQ(reloaded.load(), QList<RateSnapshot>{day("ECB", QDate(2026, 12, 7))});
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include "UpstreamLog.h"
 
-#include <QFile>
-
 CheckedCache::CheckedCache(QString directory) : m_store(std::move(directory)) {}
 
 void CheckedCache::addSource(const QString& name, const SnapshotCheck::Rules& rules) {
@@ -18,10 +16,7 @@ QList<RateSnapshot> CheckedCache::load() {
             continue;
         const QString reason = SnapshotCheck::checkValues(*snapshot, *it);
         if (!reason.isEmpty()) {
-            const QString path = m_store.path(it.key());
-            QFile::remove(path + QStringLiteral(".corrupt"));
-            QFile::rename(path, path + QStringLiteral(".corrupt"));
-            qCWarning(lcUpstream).noquote() << "cache file" << path << "set aside:" << reason;
+            m_store.setAside(it.key(), reason);
             continue;
         }
         m_snapshots.insert(it.key(), *snapshot);

@@ -102,10 +102,15 @@ std::optional<RateSnapshot> SnapshotStore::load(const QString& source) const {
     if (reason.isEmpty())
         return snapshot;
     file.close();
-    const QString aside = file.fileName() + QStringLiteral(".corrupt");
-    QFile::remove(aside);
-    const bool moved = file.rename(aside);
-    qCWarning(lcUpstream).noquote() << "cache file" << path(source) << "is unreadable (" + reason + "):"
-                                    << (moved ? "set aside as " + aside : "left in place, ignored");
+    setAside(source, reason);
     return std::nullopt;
+}
+
+void SnapshotStore::setAside(const QString& source, const QString& reason) const {
+    const QString aside = path(source) + QStringLiteral(".corrupt");
+    QFile::remove(aside);
+    const bool moved = QFile::rename(path(source), aside);
+    qCWarning(lcUpstream).noquote() << "cache file" << path(source) << "is unusable (" + reason + "):"
+                                    << (moved ? "set aside as " + aside
+                                              : QStringLiteral("left in place, ignored"));
 }

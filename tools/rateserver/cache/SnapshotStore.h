@@ -20,6 +20,8 @@ public:
     bool save(const RateSnapshot& snapshot, QString* error = nullptr) const;
     // Nothing when there is no file; a corrupt one is renamed with a ".corrupt" suffix first.
     std::optional<RateSnapshot> load(const QString& source) const;
+    // Renames the source's file with a ".corrupt" suffix (replacing an older one) and logs why.
+    void setAside(const QString& source, const QString& reason) const;
 
 private:
     QString m_directory;
