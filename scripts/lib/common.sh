@@ -10,7 +10,7 @@ RATEPAD_PACKAGES=(
     qt6-httpserver-dev qt6-websockets-dev
     libplist-dev libplist++-dev libicu-dev libfontconfig-dev libpng-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth imagemagick curl locales fonts-noto-cjk
+    xvfb xauth imagemagick curl locales fonts-noto-cjk openssl systemd
     desktop-file-utils appstream
 )
 

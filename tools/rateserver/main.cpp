@@ -4,6 +4,8 @@
 #include "RateBook.h"
 #include "RateRequestHandler.h"
 #include "RateTable.h"
+#include "SourceUrls.h"
+#include "UpstreamFeed.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -104,8 +106,21 @@ int main(int argc, char** argv) {
         QStringLiteral("max-connections"),
         QStringLiteral("Open connections at most (default: half the descriptor limit, at most 4096)."),
         QStringLiteral("count"));
+    const QCommandLineOption cacheDirOption(
+        QStringLiteral("cache-dir"),
+        QStringLiteral("Where accepted downloads are kept (default $XDG_CACHE_HOME/ratepad-rate-server)."),
+        QStringLiteral("dir"));
+    const QCommandLineOption sourceOption(
+        QStringLiteral("source"),
+        QStringLiteral("Download source NAME (%1) from URL; given again for one source, the later URLs are "
+                       "its fallbacks, in order.")
+            .arg(UpstreamFeed::sourceNames().join(u", ")),
+        QStringLiteral("NAME=URL"));
+    const QCommandLineOption caFileOption(
+        QStringLiteral("ca-file"), QStringLiteral("Trust this CA (PEM) for downloads, beside the system's."),
+        QStringLiteral("file"));
     parser.addOptions({portOption, bindOption, namespaceOption, ratesOption, maxAgeOption, idleExitOption,
-                       maxConnectionsOption});
+                       maxConnectionsOption, cacheDirOption, sourceOption, caFileOption});
     parser.process(app);
 
     bool portOk = false;
@@ -135,6 +150,7 @@ int main(int argc, char** argv) {
     }
 
     std::unique_ptr<RateBook> book;
+    std::unique_ptr<UpstreamFeed> feed;
     QString error;
     if (parser.isSet(ratesOption)) {
         const QString path = parser.value(ratesOption);
@@ -146,13 +162,34 @@ int main(int argc, char** argv) {
         book = std::make_unique<RateBook>(QStringList{QString::fromLatin1(kFileSource)}, maxAgeDays);
         book->setSnapshot(table->snapshot(QString::fromLatin1(kFileSource)));
     } else {
-        book = std::make_unique<RateBook>(QStringList{QStringLiteral("ECB"), QStringLiteral("CURRENCYAPI")},
-                                          maxAgeDays);
-        const std::optional<RateTable> shipped =
-            RateTable::load(QString::fromLatin1(kShippedSnapshot), &error);
+        UpstreamFeed::Options options;
+        options.cacheDirectory = parser.value(cacheDirOption);
+        options.caFile = parser.value(caFileOption);
+        const auto urls = SourceUrls::parse(parser.values(sourceOption), UpstreamFeed::sourceNames(), &error);
+        if (!urls)
+            return fail(error);
+        options.urls = *urls;
+        // The sources in order of trust: the central bank first.
+        book = std::make_unique<RateBook>(UpstreamFeed::sourceNames(), maxAgeDays);
+        const std::optional<RateTable> shipped = RateTable::load(QString::fromLatin1(kShippedSnapshot), &error);
         if (!shipped)
             return fail(QStringLiteral("the shipped rates are unreadable: %1").arg(error));
         book->setSnapshot(shipped->snapshot(QStringLiteral("CURRENCYAPI")));
+        feed = std::make_unique<UpstreamFeed>(std::move(options));
+        const auto follow = [&book, &feed](const QString& source) {
+            book->setNextPublication(source, feed->nextPublication(source));
+        };
+        QObject::connect(feed.get(), &UpstreamFeed::snapshotChanged, [&book, follow](const RateSnapshot& snapshot) {
+            book->setSnapshot(snapshot);
+            follow(snapshot.source);
+        });
+        QObject::connect(feed.get(), &UpstreamFeed::downloadFinished, [follow](const QString& source) {
+            follow(source);
+        });
+        for (const QString& source : UpstreamFeed::sourceNames())
+            follow(source);
+        if (!feed->start(&error))
+            return fail(error);
     }
     const RateRequestHandler handler(*book, namespaceHost);
 

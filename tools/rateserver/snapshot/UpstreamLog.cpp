@@ -1,0 +1,3 @@
+#include "UpstreamLog.h"
+
+Q_LOGGING_CATEGORY(lcUpstream, "ratepad.rateserver.upstream")
