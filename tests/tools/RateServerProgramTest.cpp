@@ -158,8 +158,12 @@ TEST(RateServerProgramTest, options_namespaceHostJsonRatesAndMaxAge) {
 // Without --rates the server starts from the shipped snapshot, whose date is long past: it answers
 // no number until a source has been downloaded, rather than pass old rates off as new.
 TEST(RateServerProgramTest, shippedSnapshot_isNotServedAsFresh) {
+    QTemporaryDir cache;
     QProcess server;
-    server.start(QStringLiteral(RATEPAD_RATE_SERVER), {"--port", "0"});
+    // No source answers: the server has only what it ships.
+    server.start(QStringLiteral(RATEPAD_RATE_SERVER),
+                 {"--port", "0", "--cache-dir", cache.path(), "--source", "ECB=https://127.0.0.1:1/",
+                  "--source", "CURRENCYAPI=https://127.0.0.1:1/"});
     ASSERT_TRUE(server.waitForReadyRead(kTimeoutMs));
     const QString line = QString::fromUtf8(server.readLine());
     const quint16 port = QRegularExpression(QStringLiteral(":(\\d+)/")).match(line).captured(1).toUShort();
@@ -294,18 +298,21 @@ TEST(RateServerProgramTest, socketActivation_servesTheInheritedSocketAndExitsWhe
     const QString rates = dir.filePath(QStringLiteral("rates.plist"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(RATEPAD_SOURCE_DIR "/resources/ExchangeRates.plist"), rates));
     QProcess activator;
-    activator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    activator.setProcessChannelMode(QProcess::MergedChannels);
     activator.start(QStringLiteral("systemd-socket-activate"),
                     {QStringLiteral("--listen=127.0.0.1:%1").arg(port), QStringLiteral(RATEPAD_RATE_SERVER),
                      "--rates", rates, "--max-age", "100000", "--port", "1", "--idle-exit", "2"});
-    ASSERT_TRUE(activator.waitForStarted());
-    ASSERT_TRUE(activator.waitForReadyRead(kTimeoutMs));
-    EXPECT_TRUE(activator.readLine().startsWith(
-        QStringLiteral("ratepad-rate-server listening on http://127.0.0.1:%1/").arg(port).toUtf8()));
-    const Answer answer = fetch(QUrl(
-        QStringLiteral("http://127.0.0.1:%1%2?provider=AVERAGE&srcCurrency=USD&dstCurrency=EUR").arg(port).arg(kPath)));
+    // systemd-socket-activate listens, and starts the server at the first connection, as systemd does.
+    ASSERT_TRUE(waitUntil([&] { return activator.canReadLine(); }));
+    EXPECT_TRUE(activator.readLine().startsWith("Listening on")); // the activator's own
+    const Answer answer =
+        fetch(QUrl(QStringLiteral("http://127.0.0.1:%1%2?provider=AVERAGE&srcCurrency=USD&dstCurrency=EUR")
+                       .arg(port)
+                       .arg(kPath)));
     EXPECT_EQ(answer.status, 200);
     EXPECT_TRUE(answer.body.contains("</double>"));
+    EXPECT_TRUE(activator.readAll().contains(
+        QStringLiteral("ratepad-rate-server listening on http://127.0.0.1:%1/").arg(port).toUtf8()));
     QElapsedTimer idle;
     idle.start();
     EXPECT_TRUE(activator.waitForFinished(kTimeoutMs));

@@ -171,7 +171,8 @@ int main(int argc, char** argv) {
         options.urls = *urls;
         // The sources in order of trust: the central bank first.
         book = std::make_unique<RateBook>(UpstreamFeed::sourceNames(), maxAgeDays);
-        const std::optional<RateTable> shipped = RateTable::load(QString::fromLatin1(kShippedSnapshot), &error);
+        const std::optional<RateTable> shipped =
+            RateTable::load(QString::fromLatin1(kShippedSnapshot), &error);
         if (!shipped)
             return fail(QStringLiteral("the shipped rates are unreadable: %1").arg(error));
         book->setSnapshot(shipped->snapshot(QStringLiteral("CURRENCYAPI")));
@@ -179,13 +180,13 @@ int main(int argc, char** argv) {
         const auto follow = [&book, &feed](const QString& source) {
             book->setNextPublication(source, feed->nextPublication(source));
         };
-        QObject::connect(feed.get(), &UpstreamFeed::snapshotChanged, [&book, follow](const RateSnapshot& snapshot) {
-            book->setSnapshot(snapshot);
-            follow(snapshot.source);
-        });
-        QObject::connect(feed.get(), &UpstreamFeed::downloadFinished, [follow](const QString& source) {
-            follow(source);
-        });
+        QObject::connect(feed.get(), &UpstreamFeed::snapshotChanged,
+                         [&book, follow](const RateSnapshot& snapshot) {
+                             book->setSnapshot(snapshot);
+                             follow(snapshot.source);
+                         });
+        QObject::connect(feed.get(), &UpstreamFeed::downloadFinished,
+                         [follow](const QString& source) { follow(source); });
         for (const QString& source : UpstreamFeed::sourceNames())
             follow(source);
         if (!feed->start(&error))
