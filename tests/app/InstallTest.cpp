@@ -3,6 +3,7 @@
 #include "TempConfig.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLibrary>
 #include <QProcess>
@@ -65,6 +66,38 @@ TEST(Install, aPrefixGetsAValidDesktopEntryIconAndMetainfoAndTheProgramRunsFromT
             {"-platform", "offscreen", "--rate-server", "127.0.0.1:1", "--screenshots", shots.path()});
     ASSERT_EQ(app.status, 0) << app.output.toStdString();
     EXPECT_EQ(QDir(shots.path()).entryList({"*.png"}).size(), 6) << app.output.toStdString();
+}
+
+// The rate server comes along, with systemd user units that start it on the first connection to
+// where Ratepad asks by default; systemd itself finds nothing wrong with them.
+TEST(Install, theRateServerComesWithSystemdUnitsThatStartItOnDemand) {
+    QTemporaryDir prefix;
+    const Finished install = run(RATEPAD_CMAKE, {"--install", RATEPAD_BUILD_DIR, "--prefix", prefix.path()});
+    ASSERT_EQ(install.status, 0) << install.output.toStdString();
+    const QDir root(prefix.path());
+    const QString server =
+        root.filePath(QStringLiteral(RATEPAD_INSTALL_LIBEXECDIR "/ratepad/ratepad-rate-server"));
+    EXPECT_EQ(run(server, {"--version"}).status, 0);
+    const QDir units(root.filePath(QStringLiteral(RATEPAD_INSTALL_DATADIR "/systemd/user")));
+    QFile service(units.filePath("ratepad-rate-server.service"));
+    ASSERT_TRUE(service.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(service.readAll().contains("ExecStart=" + server.toUtf8() + ' '));
+    QFile socket(units.filePath("ratepad-rate-server.socket"));
+    ASSERT_TRUE(socket.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(socket.readAll().contains("ListenStream=127.0.0.1:8641\n"));
+    EXPECT_EQ(
+        QFileInfo(units.filePath("sockets.target.wants/ratepad-rate-server.socket")).canonicalFilePath(),
+        QFileInfo(socket).canonicalFilePath());
+
+    QTemporaryDir runtime; // systemd-analyze --user wants a runtime directory of its own
+    QProcess verify;
+    verify.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    verify.setProcessEnvironment(environment);
+    verify.start("systemd-analyze", {"--user", "verify", socket.fileName(), service.fileName()});
+    ASSERT_TRUE(verify.waitForFinished(60000));
+    EXPECT_EQ(verify.exitCode(), 0) << verify.readAll().toStdString();
 }
 
 } // namespace
