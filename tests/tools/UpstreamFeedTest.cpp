@@ -90,7 +90,7 @@ private:
                 "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\nConnection: close\r\n";
             for (const auto& [name, value] : answer.headers)
                 reply += name + ": " + value + "\r\n";
-            if (answer.status != 304)
+            if (answer.status != 304 && !reply.contains("Content-Length"))
                 reply += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
             socket->write(reply + "\r\n" + answer.body);
             socket->disconnectFromHost();
@@ -246,6 +246,11 @@ TEST_F(UpstreamFeedTest, badDownloads_leaveTheCacheUntouched) {
          Outcome::Rejected,
          "and CURRENCYAPI has"},
         {"ECB", "/ecb.xml", {302, {}, {{"Location", "/ecb.xml"}}}, Outcome::Failed, "redirect"},
+        {"ECB",
+         "/ecb.xml",
+         {200, ecbXml.left(900), {{"Content-Length", "2000"}}},
+         Outcome::Failed,
+         "Connection closed"},
         {"CURRENCYAPI",
          "/cdn/eur.json",
          {200, fixtures::currencyApiDay(QDate(2026, 12, 5)), {}},
