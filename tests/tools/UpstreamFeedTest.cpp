@@ -188,7 +188,7 @@ TEST_F(UpstreamFeedTest, normalDay_thenRestartFromCacheAsksConditionally) {
     const QByteArray ecbCache = cacheFile("ECB"), apiCache = cacheFile("CURRENCYAPI");
     feed.reset();
     startFeed(); // the same hour: both are current, nobody is asked before the next publication
-    EXPECT_EQ(changed.size(), 2); // from the cache
+    EXPECT_EQ(changed.size(), 2);   // from the cache
     expectAfterTodaysPublication(); // asking would have cleared it
     feed.reset();
     clock = kNow.addDays(1); // a day on, both have published since
