@@ -90,7 +90,7 @@ private:
                 "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\nConnection: close\r\n";
             for (const auto& [name, value] : answer.headers)
                 reply += name + ": " + value + "\r\n";
-            if (answer.status != 304)
+            if (answer.status != 304 && !reply.contains("Content-Length"))
                 reply += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
             socket->write(reply + "\r\n" + answer.body);
             socket->disconnectFromHost();
@@ -131,7 +131,7 @@ protected:
         finished.clear();
         changed.clear();
         feed = std::make_unique<UpstreamFeed>(
-            UpstreamFeed::Options{cache.path(), urls, s_tls->filePath("cert.pem"), [] { return kNow; }});
+            UpstreamFeed::Options{cache.path(), urls, s_tls->filePath("cert.pem"), [this] { return clock; }});
         QObject::connect(feed.get(), &UpstreamFeed::snapshotChanged,
                          [this](const RateSnapshot& s) { changed << s; });
         QObject::connect(feed.get(), &UpstreamFeed::downloadFinished,
@@ -163,6 +163,7 @@ protected:
     QHash<QString, std::pair<Outcome, QString>> finished;
     QList<RateSnapshot> changed;
     int downloads = 0;
+    QDateTime clock = kNow;
 };
 
 TEST_F(UpstreamFeedTest, normalDay_thenRestartFromCacheAsksConditionally) {
@@ -176,15 +177,22 @@ TEST_F(UpstreamFeedTest, normalDay_thenRestartFromCacheAsksConditionally) {
     EXPECT_EQ(feed->snapshot("CURRENCYAPI")->perBase.size(), 340);
     EXPECT_TRUE(server->requests().value(0).value("user-agent").startsWith("ratepad-rate-server/"));
     // Current data: the next attempt follows the ECB's publication at 16:00 CET, within the spread.
-    const qint64 wait = kNow.secsTo(feed->nextAttempt("ECB"));
-    EXPECT_GE(wait, 3 * 3600 + 600);
-    EXPECT_LT(wait, 3 * 3600 + 1200);
+    const auto expectAfterTodaysPublication = [this] {
+        const qint64 wait = kNow.secsTo(feed->nextAttempt("ECB"));
+        EXPECT_GE(wait, 3 * 3600 + 600);
+        EXPECT_LT(wait, 3 * 3600 + 1200);
+    };
+    expectAfterTodaysPublication();
     EXPECT_EQ(feed->nextPublication("CURRENCYAPI"), QDateTime(QDate(2026, 12, 9), QTime(0, 0), Qt::UTC));
 
     const QByteArray ecbCache = cacheFile("ECB"), apiCache = cacheFile("CURRENCYAPI");
     feed.reset();
+    startFeed(); // the same hour: both are current, nobody is asked before the next publication
+    EXPECT_EQ(changed.size(), 2);   // from the cache
+    expectAfterTodaysPublication(); // asking would have cleared it
+    feed.reset();
+    clock = kNow.addDays(1); // a day on, both have published since
     startFeed();
-    EXPECT_EQ(changed.size(), 2); // from the cache, before any download ends
     waitForDownloads(4);
     EXPECT_EQ(finished.value("ECB"), std::make_pair(Outcome::Unchanged, QStringLiteral("not modified")));
     EXPECT_EQ(finished.value("CURRENCYAPI"),
@@ -246,6 +254,11 @@ TEST_F(UpstreamFeedTest, badDownloads_leaveTheCacheUntouched) {
          Outcome::Rejected,
          "and CURRENCYAPI has"},
         {"ECB", "/ecb.xml", {302, {}, {{"Location", "/ecb.xml"}}}, Outcome::Failed, "redirect"},
+        {"ECB",
+         "/ecb.xml",
+         {200, ecbXml.left(900), {{"Content-Length", "2000"}}},
+         Outcome::Failed,
+         "Connection closed"},
         {"CURRENCYAPI",
          "/cdn/eur.json",
          {200, fixtures::currencyApiDay(QDate(2026, 12, 5)), {}},

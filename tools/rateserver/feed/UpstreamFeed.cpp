@@ -19,6 +19,12 @@ namespace {
 // change delays a download by no more than this.
 constexpr qint64 kLongestWaitMs = 15 * 60 * 1000;
 
+// Spreads the servers' requests after a publication instead of all at the same second.
+std::chrono::seconds randomSpread() {
+    return std::chrono::seconds(
+        QRandomGenerator::global()->bounded(static_cast<int>(RefreshSchedule::kSpread.count())));
+}
+
 std::vector<std::unique_ptr<RateSource>> allSources() {
     std::vector<std::unique_ptr<RateSource>> sources;
     sources.push_back(std::make_unique<EcbSource>());
@@ -110,8 +116,16 @@ bool UpstreamFeed::start(QString* error) {
                                      << "loaded from" << m_cache.store().path(snapshot.source);
         emit snapshotChanged(snapshot);
     }
-    for (const auto& feed : m_feeds)
-        refresh(feed->source->name());
+    // A source whose latest publication is already cached is not asked again until its next one: the
+    // server may be started often (socket activation) and should not ask each time.
+    const QDateTime at = now();
+    for (const auto& feed : m_feeds) {
+        const RateSnapshot* cached = m_cache.snapshot(feed->source->name());
+        if (cached && feed->schedule->isCurrent(cached->date, at))
+            arm(*feed, feed->schedule->afterSuccess(at, randomSpread()));
+        else
+            refresh(feed->source->name());
+    }
     return true;
 }
 
@@ -194,9 +208,7 @@ void UpstreamFeed::finish(Feed& feed, Outcome outcome, const QString& detail, bo
     const QDateTime at = now();
     // Data older than the source's latest publication means it has not caught up yet: ask again soon.
     const QDateTime due =
-        current ? feed.schedule->afterSuccess(at, std::chrono::seconds(QRandomGenerator::global()->bounded(
-                                                      static_cast<int>(RefreshSchedule::kSpread.count()))))
-                : feed.schedule->afterFailure(at);
+        current ? feed.schedule->afterSuccess(at, randomSpread()) : feed.schedule->afterFailure(at);
     arm(feed, due);
     qCInfo(lcUpstream).noquote() << feed.source->name() << "asked again at" << due.toString(Qt::ISODate);
     emit downloadFinished(feed.source->name(), outcome, detail);

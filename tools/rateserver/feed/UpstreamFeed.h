@@ -41,7 +41,8 @@ public:
 
     static QStringList sourceNames(); // "ECB", "CURRENCYAPI"
 
-    // Loads the cache (one snapshotChanged each), then asks every source; once. False, with a reason,
+    // Loads the cache (one snapshotChanged each), then asks every source whose latest publication is
+    // not cached yet; once. False, with a reason,
     // when the CA file cannot be read.
     bool start(QString* error = nullptr);
     // Asks one source now; false while it is already being asked or when the name is unknown.

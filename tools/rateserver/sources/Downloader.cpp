@@ -86,7 +86,8 @@ void Downloader::settle() {
     const QUrl url = m_urls.at(m_index);
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     QString reason = m_abortReason;
-    if (reason.isEmpty() && (status == 200 || status == 304)) {
+    // A 200 cut short by the connection is a failure, not a shorter file.
+    if (reason.isEmpty() && ((status == 200 && reply->error() == QNetworkReply::NoError) || status == 304)) {
         Result result;
         result.status = status == 200 ? Result::Status::Fetched : Result::Status::NotModified;
         result.url = url;
@@ -102,9 +103,9 @@ void Downloader::settle() {
         return;
     }
     if (reason.isEmpty())
-        reason = status >= 300 && reply->error() != QNetworkReply::TooManyRedirectsError
+        reason = status >= 400 || (status != 0 && reply->error() == QNetworkReply::NoError)
                      ? QStringLiteral("HTTP %1").arg(status)
-                     : reply->errorString();
+                     : reply->errorString(); // no answer, TLS, redirects
     m_failures << QStringLiteral("%1: %2").arg(url.toString(), reason);
     if (m_index + 1 < m_urls.size()) {
         qCInfo(lcUpstream).noquote() << "falling back after" << m_failures.constLast();
