@@ -39,9 +39,9 @@ public:
     // loses little.
     static constexpr int kSaveDelayMs = 2000;
     // Lookups beyond this many wait in a queue, so that a long list does not flood the event loop or
-    // the server. As many as the client's connections carry with requests sent ahead on each: fewer
-    // would leave a connection idle while an answer is handled.
-    static constexpr int kMaxLookupsInFlight = HttpClient::kConnectionsPerHost * HttpClient::kPipelineDepth;
+    // the server. Twice the client's connections: a connection freed by an answer finds the next
+    // request already waiting in the client, instead of idling while the answer is handled.
+    static constexpr int kMaxLookupsInFlight = 2 * HttpClient::kConnectionsPerHost;
 
     // What the manager works with; tests give it their own store, resources and clock.
     struct Environment {
