@@ -215,7 +215,9 @@ private:
         const int one = 1;
         ::setsockopt(m_fd, IPPROTO_TCP, TCP_QUICKACK, &one, sizeof one);
         if (!m_exchange) {
-            end(); // bytes or a close while nothing was asked: the connection cannot be trusted further
+            // Bytes or a close while nothing was asked: the connection cannot be trusted further.
+            if (ended || m_parser.hasUnreadBytes())
+                end();
             return;
         }
         switch (m_parser.next(m_exchange->m_maxBodySize)) {
@@ -488,10 +490,14 @@ void HttpClient::dispatch(HttpHost& host) {
         }
         if (!chosen)
             return; // every connection is busy: a finished answer dispatches again
-        if (!chosen->send(exchange))
-            continue; // the idle connection had gone bad and is closed: choose again
+        // Off the queue before sending: a send that fails at once puts it back itself.
         host.waiting.pop_front();
-        exchange->m_needsFreshConnection = false;
+        const bool needsFresh = std::exchange(exchange->m_needsFreshConnection, false);
+        if (!chosen->send(exchange)) {
+            // The idle connection had gone bad and is closed: choose again.
+            exchange->m_needsFreshConnection = needsFresh;
+            host.waiting.emplace_front(exchange);
+        }
     }
 }
 
