@@ -5,6 +5,8 @@
 #include "CurrencyPreferences.h"
 #include "UserDefaults.h"
 
+#include <QSet>
+
 namespace {
 const QString kCurrenciesResource = QStringLiteral("Currencies");
 const QString kMainCurrenciesResource = QStringLiteral("MainCurrencies");
@@ -292,11 +294,39 @@ void CurrencyManager::update() {
 }
 
 void CurrencyManager::forceUpdate() {
-    auto forced = std::make_shared<ForcedUpdate>();
-    forced->pending = 1; // this loop, so that nothing reports before every lookup is queued
+    // A forced update while one runs joins it, and so does every lookup already queued or in flight:
+    // each pair is asked once, and the one forcedUpdateFinished comes when the last of them ends.
+    if (!m_forcedUpdate)
+        m_forcedUpdate = std::make_shared<ForcedUpdate>();
+    const std::shared_ptr<ForcedUpdate> forced = m_forcedUpdate;
+    ++forced->pending; // this call, so that nothing reports before every lookup is counted
+    const QString localCode = m_localCurrency->currencyCode();
+    QSet<QString> asked;
+    for (QueuedLookup& queued : m_queuedLookups) {
+        if (queued.from != localCode)
+            continue;
+        asked.insert(queued.to);
+        if (!queued.forced) {
+            queued.forced = forced;
+            ++forced->pending;
+        }
+    }
+    for (const auto& lookup : std::as_const(m_activeConnections)) {
+        if (lookup->fromCurrency() != localCode)
+            continue;
+        asked.insert(lookup->toCurrency());
+        if (!m_forcedLookups.contains(lookup.get())) {
+            m_forcedLookups.insert(lookup.get(), forced);
+            ++forced->pending;
+        }
+    }
     const ForeignCurrency::List currencies = m_foreignCurrencies;
-    for (const auto& currency : currencies)
-        enqueueLookup(currency, forced);
+    for (const auto& currency : currencies) {
+        if (!asked.contains(currency->currencyCode())) {
+            asked.insert(currency->currencyCode());
+            enqueueLookup(currency, forced);
+        }
+    }
     lookupDidEnd(forced, LookupEnd::Dropped);
 }
 
@@ -313,7 +343,7 @@ void CurrencyManager::enqueueLookup(const std::shared_ptr<ForeignCurrency>& curr
     if (!m_knownCurrencies.contains(localCode) || !m_knownCurrencies.contains(code))
         return;
     // The same pair still waiting brings this rate too (its result goes to every record of the
-    // code); only a forced update, which counts its own lookups, asks again.
+    // code); a forced update has already left out the pairs it joined.
     const QString pair = localCode + u' ' + code;
     if (!forced && m_queuedPairs.value(pair) > 0)
         return;
@@ -357,7 +387,11 @@ void CurrencyManager::lookupDidEnd(const std::shared_ptr<ForcedUpdate>& forced, 
         ++forced->succeeded;
     else if (end == LookupEnd::Failure)
         ++forced->failed;
-    if (--forced->pending == 0 && forced->succeeded + forced->failed > 0)
+    if (--forced->pending > 0)
+        return;
+    if (m_forcedUpdate == forced)
+        m_forcedUpdate.reset();
+    if (forced->succeeded + forced->failed > 0)
         emit forcedUpdateFinished(forced->succeeded, forced->failed);
 }
 

@@ -39,9 +39,9 @@ public:
     // loses little.
     static constexpr int kSaveDelayMs = 2000;
     // Lookups beyond this many wait in a queue, so that a long list does not flood the event loop or
-    // the server. As many as the client's connections carry with requests sent ahead on each: fewer
-    // would leave a connection idle while an answer is handled.
-    static constexpr int kMaxLookupsInFlight = HttpClient::kConnectionsPerHost * HttpClient::kPipelineDepth;
+    // the server. Twice the client's connections: a connection freed by an answer finds the next
+    // request already waiting in the client, instead of idling while the answer is handled.
+    static constexpr int kMaxLookupsInFlight = 2 * HttpClient::kConnectionsPerHost;
 
     // What the manager works with; tests give it their own store, resources and clock.
     struct Environment {
@@ -102,6 +102,7 @@ public:
     // only the missing ones and again when the 6 hours are over.
     void update();
     // Every rate of the list, whatever the switch and the time; forcedUpdateFinished tells how it went.
+    // While one runs, another joins it: pairs already queued or in flight are not asked again.
     void forceUpdate();
     // Starts one rate lookup from the local currency to `currency`, when both are in the catalogue:
     // at once, or when one of those in flight has finished.
@@ -186,6 +187,7 @@ private:
     HttpClient m_network;
     QList<std::shared_ptr<CurrencyConvertor>> m_activeConnections;
     QHash<const CurrencyConvertor*, std::shared_ptr<ForcedUpdate>> m_forcedLookups;
+    std::shared_ptr<ForcedUpdate> m_forcedUpdate; // the one under way, which another press joins
     std::deque<QueuedLookup> m_queuedLookups;
     QHash<QString, int> m_queuedPairs; // "FROM TO" -> how many of the queue ask for it
     // The records of each code in list order, so that a finished lookup finds its records without

@@ -47,10 +47,12 @@ bool CurrencyConvertor::connectToService(const RateService& service, HttpClient&
         return false;
     url.setPath(requestPath());
     // Codes are percent-encoded so that no code can change the shape of the query.
+    const QByteArray wireFrom = QUrl::toPercentEncoding(from);
+    const QByteArray wireTo = QUrl::toPercentEncoding(to);
     url.setQuery(QStringLiteral("provider=AVERAGE&srcCurrency=%1&dstCurrency=%2")
-                     .arg(QString::fromLatin1(QUrl::toPercentEncoding(from)),
-                          QString::fromLatin1(QUrl::toPercentEncoding(to))),
+                     .arg(QString::fromLatin1(wireFrom), QString::fromLatin1(wireTo)),
                  QUrl::StrictMode);
+    m_askedPair = wireFrom + ' ' + wireTo;
     if (!url.isValid())
         return false;
 
@@ -91,8 +93,10 @@ void CurrencyConvertor::deadlinePassed() {
 
 void CurrencyConvertor::connectionDidFinishLoading() {
     // An HTTP error status still carries a body worth searching; a failed exchange (no answer, a body
-    // cut short or too large, a protocol error) does not.
-    const bool usable = m_exchange->failure() == HttpExchange::Failure::None;
+    // cut short or too large, a protocol error) does not, nor does an answer naming another pair.
+    const std::optional<QByteArray> answered = m_exchange->header(RateService::kRatePairHeader);
+    const bool usable =
+        m_exchange->failure() == HttpExchange::Failure::None && (!answered || *answered == m_askedPair);
     const std::optional<Decimal> value = usable ? m_reader->read(m_exchange->body()) : std::nullopt;
     end(value ? m_multiplier.multiply(*value) : Decimal(0));
 }

@@ -50,6 +50,7 @@ private:
     std::optional<RateReplyReader> m_reader;
     Decimal m_multiplier = Decimal(1);
     std::optional<Decimal> m_rate;
+    QByteArray m_askedPair; // "SRC DST" as the query carries them
     HttpExchangePtr m_exchange;
     QPointer<HttpClient> m_network;
     // Runs while the request waits for a connection, extended while other replies keep finishing;

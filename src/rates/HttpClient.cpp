@@ -1,11 +1,11 @@
 #include "HttpClient.h"
 
 #include "HostAddresses.h"
-#include "HttpResponseParser.h"
 
 #include <QFuture>
 #include <QPromise>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cerrno>
 #include <deque>
 #include <netinet/in.h>
@@ -47,46 +47,58 @@ struct HttpHost : std::enable_shared_from_this<HttpHost> {
     }
 };
 
-// One TCP connection to a host, carrying the requests sent on it in order and reading their answers.
+// One TCP connection to a host, carrying one request at a time and reading its answer.
 class HttpConnection final : public QObject {
 public:
-    HttpConnection(HttpClient& client, HttpHost& host) : QObject(&client), m_client(client), m_host(host) {}
+    HttpConnection(HttpClient& client, HttpHost& host) : QObject(&client), m_client(client), m_host(host) {
+        m_idleTimer.setSingleShot(true);
+        connect(&m_idleTimer, &QTimer::timeout, this, [this] { end(); });
+    }
     ~HttpConnection() override {
-        for (HttpExchange* exchange : m_inFlight)
-            exchange->m_connection = nullptr;
+        if (m_exchange)
+            m_exchange->m_connection = nullptr;
         closeSocket();
     }
 
     // Starts connecting; false when no address of the host could even be tried.
     bool open() { return connectNext(); }
-    bool isIdle() const { return m_inFlight.empty(); }
-    std::size_t load() const { return m_inFlight.size(); }
-    bool canPipeline() const {
-        return m_pipelines && m_state == State::Connected && m_inFlight.size() < HttpClient::kPipelineDepth;
-    }
+    bool isIdle() const { return !m_exchange && m_state != State::Closed; }
+    bool hasCarried() const { return m_carried > 0; }
 
-    void send(HttpExchange* exchange) {
+    // Puts the request on this idle connection; false when the connection turned out to be unusable
+    // (it is then gone, and the exchange is left as it was).
+    bool send(HttpExchange* exchange) {
+        if (m_state == State::Connected && !isClean()) {
+            end();
+            return false;
+        }
+        m_idleTimer.stop();
         exchange->m_connection = this;
-        m_inFlight.push_back(exchange);
+        m_exchange = exchange;
         const QByteArray target =
             exchange->m_url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
-        m_out += "GET " + (target.isEmpty() ? QByteArray("/") : target) +
-                 " HTTP/1.1\r\nHost: " + m_host.hostHeader + "\r\nUser-Agent: Ratepad\r\nAccept: */*\r\n\r\n";
-        m_requestEnds.push_back(m_outOffset + m_out.size());
+        m_out = "GET " + (target.isEmpty() ? QByteArray("/") : target) +
+                " HTTP/1.1\r\nHost: " + m_host.hostHeader + "\r\nUser-Agent: Ratepad\r\nAccept: */*\r\n\r\n";
+        m_written = 0;
         if (m_state == State::Connected)
             flush();
+        return true;
     }
 
-    // The owner of an exchange on this connection let go of it: its answer can no longer be told
-    // apart from the others', so the connection goes and the others are sent again elsewhere.
+    void close() { end(); }
+
+    // The owner of the exchange on this connection let go of it: its answer would come to nobody,
+    // so the connection goes.
     void abandon(HttpExchange* exchange) {
-        std::erase(m_inFlight, exchange);
-        end(EndReason::Abandoned);
+        if (m_exchange == exchange) {
+            m_exchange = nullptr;
+            exchange->m_connection = nullptr;
+        }
+        end();
     }
 
 private:
     enum class State { Connecting, Connected, Closed };
-    enum class EndReason { Abandoned, Dropped, Failed };
 
     bool connectNext() {
         closeSocket();
@@ -126,6 +138,17 @@ private:
         m_fd = -1;
     }
 
+    // Nothing has arrived since the last answer, not even the server's close: only then may the next
+    // request go out, or a late byte would be read as its answer.
+    bool isClean() const {
+        char byte;
+        ssize_t n;
+        do {
+            n = ::recv(m_fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+        } while (n < 0 && errno == EINTR);
+        return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+    }
+
     void writable() {
         if (m_state == State::Connecting) {
             int error = 0;
@@ -133,7 +156,7 @@ private:
             if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0) {
                 if (connectNext())
                     return;
-                failAll(HttpExchange::Failure::Connect);
+                failConnect();
                 return;
             }
             m_state = State::Connected;
@@ -144,6 +167,11 @@ private:
     }
 
     void flush() {
+        if (!m_exchange) {
+            m_writeNotifier->setEnabled(false);
+            goIdle();
+            return;
+        }
         while (m_written < m_out.size()) {
             const ssize_t n = ::send(m_fd, m_out.constData() + m_written,
                                      static_cast<size_t>(m_out.size() - m_written), MSG_NOSIGNAL);
@@ -154,20 +182,14 @@ private:
             } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
                 break;
             } else {
-                end(EndReason::Dropped); // the server went away; what it did not answer is sent again
+                dropped(); // the server went away
                 return;
             }
         }
         m_writeNotifier->setEnabled(m_written < m_out.size());
-        while (!m_requestEnds.empty() && m_requestEnds.front() <= m_outOffset + m_written) {
-            m_requestEnds.pop_front();
-            ++m_requestsSent;
-        }
-        announceFront();
-        if (m_written == m_out.size()) {
-            m_outOffset += m_out.size();
-            m_out.clear();
-            m_written = 0;
+        if (m_written == m_out.size() && !m_exchange->m_sent) {
+            m_exchange->m_sent = true;
+            emit m_exchange->sent();
         }
     }
 
@@ -188,134 +210,126 @@ private:
             if (n < kPiece)
                 break;
         }
-        // Acknowledge at once: a server that sends pipelined answers in several pieces with Nagle's
-        // algorithm on would otherwise wait for our delayed acknowledgement (40 ms) before each piece.
+        // Acknowledge at once: a server that sends its answer in several pieces with Nagle's algorithm
+        // on would otherwise wait for our delayed acknowledgement (40 ms) before each piece.
         const int one = 1;
         ::setsockopt(m_fd, IPPROTO_TCP, TCP_QUICKACK, &one, sizeof one);
-        if (!parse())
-            return;
-        if (ended) {
-            serverClosed();
+        if (!m_exchange) {
+            // Bytes or a close while nothing was asked: the connection cannot be trusted further.
+            if (ended || m_parser.hasUnreadBytes())
+                end();
             return;
         }
+        switch (m_parser.next(m_exchange->m_maxBodySize)) {
+        case HttpResponseParser::Result::NeedMore:
+        case HttpResponseParser::Result::Cut:
+            if (ended)
+                serverClosed();
+            return;
+        case HttpResponseParser::Result::Complete:
+            // A byte past the answer's end is a second answer nobody asked for, or the rest of this
+            // one under a wrong length: either way this answer cannot be trusted.
+            if (m_parser.hasUnreadBytes()) {
+                fail(HttpExchange::Failure::Protocol);
+                return;
+            }
+            complete(ended);
+            return;
+        case HttpResponseParser::Result::Malformed:
+            fail(HttpExchange::Failure::Protocol);
+            return;
+        case HttpResponseParser::Result::TooLarge:
+            fail(HttpExchange::Failure::TooLarge);
+            return;
+        }
+    }
+
+    // The answer is whole. The connection carries the next request only if the server keeps it, has
+    // not closed it and has read the whole of this one.
+    void complete(bool ended) {
+        HttpExchange* exchange = takeExchange();
+        HttpResponseParser::Response response = m_parser.takeResponse();
+        const bool reusable = response.keepAlive && !ended && m_written == m_out.size();
+        ++m_carried;
+        m_client.madeProgress();
+        if (!reusable)
+            end();
+        m_client.responseComplete(exchange, std::move(response));
+        if (reusable)
+            goIdle();
+    }
+
+    void goIdle() {
+        if (m_state != State::Connected || m_exchange)
+            return;
+        m_idleTimer.start(m_client.m_idleTimeout);
         m_client.dispatch(m_host);
     }
 
-    // Hands every complete answer in the buffer to its exchange; false when the connection ended.
-    bool parse() {
-        while (!m_inFlight.empty()) {
-            switch (m_parser.next(m_inFlight.front()->m_maxBodySize)) {
-            case HttpResponseParser::Result::NeedMore:
-            case HttpResponseParser::Result::Cut:
-                return true;
-            case HttpResponseParser::Result::Complete:
-                if (!complete())
-                    return false;
-                break;
-            case HttpResponseParser::Result::Malformed:
-                return failCurrent(HttpExchange::Failure::Protocol);
-            case HttpResponseParser::Result::TooLarge:
-                return failCurrent(HttpExchange::Failure::TooLarge);
-            }
-        }
-        if (m_parser.hasUnreadBytes()) {
-            end(EndReason::Dropped); // bytes nobody asked for: this server cannot be followed
-            return false;
-        }
-        return true;
-    }
-
-    // The answer at the front is whole; false when the connection ended with it.
-    bool complete() {
-        HttpExchange* exchange = takeFront();
-        announceFront();
-        HttpResponseParser::Response response = m_parser.takeResponse();
-        m_pipelines = m_pipelines || (response.keepAlive && response.http11);
-        m_client.madeProgress();
-        m_client.responseComplete(exchange, response.status, std::move(response.body), response.location);
-        if (!response.keepAlive) {
-            end(EndReason::Dropped);
-            return false;
-        }
-        return true;
-    }
-
-    // The server closed the connection, or it failed.
+    // The server closed the connection with the exchange on it.
     void serverClosed() {
-        if (!m_inFlight.empty()) {
-            switch (m_parser.close(m_inFlight.front()->m_maxBodySize)) {
-            case HttpResponseParser::Result::Complete: // the body ended with the connection
-                complete();
-                break;
-            case HttpResponseParser::Result::NeedMore: // nothing of an answer came
-                break;
-            default:
-                failCurrent(HttpExchange::Failure::Closed); // an answer cut short
-                return;
-            }
-        }
-        end(EndReason::Dropped);
-    }
-
-    // A request counts as sent once it is written whole and no earlier answer is owed on its
-    // connection: only then is the server at work on it, so that the answers a slow server owes
-    // ahead of it do not eat into its deadline.
-    void announceFront() {
-        if (m_inFlight.empty() || m_requestsSent == 0)
+        switch (m_parser.close(m_exchange->m_maxBodySize)) {
+        case HttpResponseParser::Result::Complete: // the body ended with the connection
+            complete(true);
             return;
-        HttpExchange* exchange = m_inFlight.front();
-        if (!exchange->m_sent) {
-            exchange->m_sent = true;
-            emit exchange->sent();
+        case HttpResponseParser::Result::NeedMore: // nothing of an answer came
+            dropped();
+            return;
+        default:
+            fail(HttpExchange::Failure::Closed); // an answer cut short
+            return;
         }
     }
 
-    // The front exchange leaves the connection; its request may not even be written whole, should a
-    // server answer early.
-    HttpExchange* takeFront() {
-        HttpExchange* exchange = m_inFlight.front();
-        m_inFlight.pop_front();
-        if (m_requestsSent > 0)
-            --m_requestsSent;
-        else if (!m_requestEnds.empty())
-            m_requestEnds.pop_front();
+    // The connection ended before any byte of the answer. On a connection that had carried answers
+    // before, the server most likely closed it before reading the request: it goes again on a new
+    // connection without charge. On a new connection the server took the request and gave up on it:
+    // that is charged, so that a server that never answers is not asked forever.
+    void dropped() {
+        HttpExchange* exchange = takeExchange();
+        end();
+        if (m_carried > 0) {
+            exchange->m_needsFreshConnection = true;
+        } else if (++exchange->m_retries > HttpClient::kMaxRetries) {
+            exchange->finish(HttpExchange::Failure::Closed);
+            return;
+        }
+        m_client.enqueue(exchange, true);
+    }
+
+    HttpExchange* takeExchange() {
+        HttpExchange* exchange = std::exchange(m_exchange, nullptr);
         exchange->m_connection = nullptr;
         return exchange;
     }
 
-    bool failCurrent(HttpExchange::Failure failure) {
-        HttpExchange* exchange = takeFront();
+    void fail(HttpExchange::Failure failure) {
+        HttpExchange* exchange = takeExchange();
+        end();
         exchange->finish(failure);
-        end(EndReason::Failed);
-        return false;
     }
 
-    void failAll(HttpExchange::Failure failure) {
-        const std::deque<HttpExchange*> exchanges = std::exchange(m_inFlight, {});
-        for (HttpExchange* exchange : exchanges) {
-            exchange->m_connection = nullptr;
-            exchange->finish(failure);
-        }
-        end(EndReason::Failed);
+    // No address of the host took the connection.
+    void failConnect() {
+        HttpExchange* exchange = m_exchange ? takeExchange() : nullptr;
+        end();
+        if (!exchange)
+            return;
+        // A fresh connection was what it asked for; it failed like any first attempt would.
+        exchange->m_needsFreshConnection = false;
+        exchange->finish(HttpExchange::Failure::Connect);
     }
 
-    // Closes the connection; the requests still on it wait for another one. Those the server
-    // dropped (closing without a word) count a retry: a server that never answers is not asked forever.
-    void end(EndReason reason) {
+    // Closes the connection for good; an exchange still on it waits for another one.
+    void end() {
         if (m_state == State::Closed)
             return;
         m_state = State::Closed;
+        m_idleTimer.stop();
         closeSocket();
         std::erase(m_host.connections, this);
-        const std::deque<HttpExchange*> exchanges = std::exchange(m_inFlight, {});
-        for (auto it = exchanges.rbegin(); it != exchanges.rend(); ++it) {
-            HttpExchange* exchange = *it;
-            exchange->m_connection = nullptr;
-            if (reason == EndReason::Dropped && ++exchange->m_retries > HttpClient::kMaxRetries)
-                exchange->finish(HttpExchange::Failure::Closed);
-            else
-                m_client.enqueue(exchange, true);
-        }
+        if (m_exchange)
+            m_client.enqueue(takeExchange(), true);
         m_client.scheduleDispatch();
         deleteLater();
     }
@@ -327,14 +341,12 @@ private:
     int m_fd = -1;
     QSocketNotifier* m_readNotifier = nullptr;
     QSocketNotifier* m_writeNotifier = nullptr;
-    bool m_pipelines = false; // the server has shown it keeps HTTP/1.1 connections
+    QTimer m_idleTimer;
+    int m_carried = 0; // answers completed on this connection
 
-    std::deque<HttpExchange*> m_inFlight; // in the order their requests went out
-    std::size_t m_requestsSent = 0;       // of m_inFlight, those written whole
+    HttpExchange* m_exchange = nullptr; // the one whose request is on this connection
     QByteArray m_out;
     qsizetype m_written = 0;
-    qint64 m_outOffset = 0; // bytes written before m_out
-    std::deque<qint64> m_requestEnds;
 
     HttpResponseParser m_parser;
 };
@@ -347,6 +359,10 @@ HttpExchange::~HttpExchange() {
         m_client->abandon(this);
 }
 
+std::optional<QByteArray> HttpExchange::header(QByteArrayView name) const {
+    return HttpResponseParser::headerValue(m_headers, name);
+}
+
 void HttpExchange::finish(Failure failure) {
     if (m_finished)
         return;
@@ -355,6 +371,7 @@ void HttpExchange::finish(Failure failure) {
     if (failure != Failure::None) {
         m_status = 0;
         m_body = QByteArray();
+        m_headers.clear();
     }
     QMetaObject::invokeMethod(
         this, [this] { emit finished(); }, Qt::QueuedConnection);
@@ -451,11 +468,15 @@ void HttpClient::dispatch(HttpHost& host) {
             host.waiting.pop_front();
             continue;
         }
-        // An idle connection first, then a new one, and only then one more request sent ahead.
-        HttpConnection* chosen = nullptr;
+        // An idle connection first, then a new one. One that needs a new connection may close an
+        // idle one to make room for it.
+        HttpConnection* idle = nullptr;
         for (HttpConnection* connection : host.connections)
             if (connection->isIdle())
-                chosen = connection;
+                idle = connection;
+        HttpConnection* chosen = exchange->m_needsFreshConnection ? nullptr : idle;
+        if (!chosen && idle && host.connections.size() >= std::size_t(kConnectionsPerHost))
+            idle->close(); // leaves host.connections at once
         if (!chosen && host.connections.size() < std::size_t(kConnectionsPerHost)) {
             auto* connection = new HttpConnection(*this, host);
             if (!connection->open()) {
@@ -467,15 +488,16 @@ void HttpClient::dispatch(HttpHost& host) {
             host.connections.push_back(connection);
             chosen = connection;
         }
-        if (!chosen) {
-            for (HttpConnection* connection : host.connections)
-                if (connection->canPipeline() && (!chosen || connection->load() < chosen->load()))
-                    chosen = connection;
-        }
         if (!chosen)
             return; // every connection is busy: a finished answer dispatches again
+        // Off the queue before sending: a send that fails at once puts it back itself.
         host.waiting.pop_front();
-        chosen->send(exchange);
+        const bool needsFresh = std::exchange(exchange->m_needsFreshConnection, false);
+        if (!chosen->send(exchange)) {
+            // The idle connection had gone bad and is closed: choose again.
+            exchange->m_needsFreshConnection = needsFresh;
+            host.waiting.emplace_front(exchange);
+        }
     }
 }
 
@@ -518,11 +540,11 @@ void HttpClient::abandon(HttpExchange* exchange) {
     // One still waiting drops out of its queue by itself (a null QPointer).
 }
 
-void HttpClient::responseComplete(HttpExchange* exchange, int status, QByteArray body,
-                                  const QByteArray& location) {
-    if (!isRedirect(status) || location.isEmpty()) {
-        exchange->m_status = status;
-        exchange->m_body = std::move(body);
+void HttpClient::responseComplete(HttpExchange* exchange, HttpResponseParser::Response response) {
+    if (!isRedirect(response.status) || response.location.isEmpty()) {
+        exchange->m_status = response.status;
+        exchange->m_body = std::move(response.body);
+        exchange->m_headers = std::move(response.headers);
         exchange->finish(HttpExchange::Failure::None);
         return;
     }
@@ -530,7 +552,7 @@ void HttpClient::responseComplete(HttpExchange* exchange, int status, QByteArray
         exchange->finish(HttpExchange::Failure::Redirects);
         return;
     }
-    const QUrl next = exchange->m_url.resolved(QUrl::fromEncoded(location));
+    const QUrl next = exchange->m_url.resolved(QUrl::fromEncoded(response.location));
     if (!isFetchable(next)) {
         exchange->finish(HttpExchange::Failure::Protocol);
         return;

@@ -51,6 +51,16 @@ bool hasToken(QByteArrayView value, QByteArrayView token) {
 
 } // namespace
 
+std::optional<QByteArray> HttpResponseParser::headerValue(const Headers& headers, QByteArrayView name) {
+    std::optional<QByteArray> joined;
+    for (const auto& [key, value] : headers) {
+        if (QByteArrayView(key).compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        joined = joined ? *joined + ", " + value : value;
+    }
+    return joined;
+}
+
 char* HttpResponseParser::reserve(qsizetype size) {
     compact();
     m_reservedAt = m_in.size();
@@ -204,6 +214,7 @@ bool HttpResponseParser::readHead(QByteArrayView head) {
             return false;
         const QByteArrayView name = line.first(colon);
         const QByteArrayView value = line.sliced(colon + 1).trimmed();
+        m_response.headers.append({name.toByteArray(), value.toByteArray()});
         if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
             const auto n = decimalNumber(value);
             if (!n || (length && *length != *n))

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <optional>
+#include <utility>
 
 // Reads the HTTP/1.x responses that arrive on one connection, in order, from bytes given in pieces
 // of any size. Knows nothing of sockets, so that any byte sequence can be thrown at it.
@@ -13,12 +15,19 @@ public:
     // Longer chunk-size or trailer lines neither.
     static constexpr qsizetype kMaxLineSize = 8 * 1024;
 
+    // Name and value, in the order they came.
+    using Headers = QList<std::pair<QByteArray, QByteArray>>;
+    // The values of every header of that name (without case), joined by ", " as HTTP combines
+    // repeated headers; nothing when none came.
+    static std::optional<QByteArray> headerValue(const Headers& headers, QByteArrayView name);
+
     struct Response {
         int status = 0;
         bool keepAlive = false; // the connection may carry another request after this one
         bool http11 = false;
         QByteArray body;
         QByteArray location;
+        Headers headers;
     };
     enum class Result {
         NeedMore,  // nothing complete yet

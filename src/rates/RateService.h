@@ -15,6 +15,11 @@ struct RateService {
     std::chrono::milliseconds replyDeadline{60000};
     const ReplacementCurrencies* replacements = nullptr; // null: the shipped table
 
+    // A reply may name the pair it answers ("USD EUR", the codes as the request's query carried
+    // them); a reply naming another pair is refused, so that a stray answer cannot land under the
+    // wrong code. Replies without it are read as before.
+    static constexpr const char* kRatePairHeader = "X-Rate-Pair";
+
     // "RateServerHost" and "RateServiceNamespaceHost" of the main bundle's Info.plist.
     static RateService fromInfoDictionary();
 };

@@ -368,6 +368,8 @@ void CurrencyViewController::refresh() {
 }
 
 void CurrencyViewController::showServerNotReachable() {
+    if (m_serverAlert)
+        return;
     // Piece by piece, so that a translation replaces each piece on its own.
     QString message;
     if (m_isNetworkAvailable && m_isNetworkAvailable()) {
@@ -385,7 +387,7 @@ void CurrencyViewController::showServerNotReachable() {
     auto alert = std::make_unique<AlertView>(
         localized(QT_TRANSLATE_NOOP("Localizable", "Server not reachable")), message);
     alert->setCancelButtonIndex(alert->addButtonWithTitle(localized(QT_TRANSLATE_NOOP("Localizable", "OK"))));
-    AlertView::present(std::move(alert), view()->window());
+    m_serverAlert = AlertView::present(std::move(alert), view()->window());
 }
 
 void CurrencyViewController::didSelectCurrency(SelectionViewController* picker, const QString& code) {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <functional>
 
+class AlertView;
 class CurrencyManager;
 class ForeignCurrencyListModel;
 
@@ -87,7 +88,8 @@ protected:
     void viewDidLoad() override;
 
 private:
-    // The refresh alert, its message chosen by whether the Internet at large is reachable.
+    // The refresh alert, its message chosen by whether the Internet at large is reachable; never a
+    // second one while the first is up.
     void showServerNotReachable();
     void reloadData();
     std::unique_ptr<TableViewCell> makeCurrencyCell() const;
@@ -102,4 +104,5 @@ private:
     bool m_applyingOwnEdit = false;
     QPointer<TableView> m_tableView;
     QPointer<BarButtonItem> m_refreshItem;
+    QPointer<AlertView> m_serverAlert; // while shown
 };

@@ -44,7 +44,15 @@ TEST_F(CurrencyManagerUpdate, afterSixHoursEveryRateIsLookedUpAndNoTimerIsSet) {
     EXPECT_EQ(m.activeConnections().size(), 3);
     EXPECT_TRUE(m.networkActivityIndicatorVisible());
     EXPECT_TRUE(scheduled.isEmpty());
+    // A refresh meanwhile joins the lookups in flight and reports when they end.
+    QList<qsizetype> succeeded;
+    QObject::connect(&m, &CurrencyManager::forcedUpdateFinished,
+                     [&](qsizetype n, qsizetype) { succeeded << n; });
+    m.forceUpdate();
+    EXPECT_EQ(m.activeConnections().size(), 3);
     ASSERT_TRUE(settled());
+    EXPECT_EQ(server.targets().size(), 3);
+    EXPECT_EQ(succeeded, QList<qsizetype>{3});
     EXPECT_FALSE(m.networkActivityIndicatorVisible());
     EXPECT_EQ(rateText(m.foreignCurrencies()[0]), "0.92");
     EXPECT_EQ(m.foreignCurrencies()[0]->lastUpdate(), now);
@@ -180,7 +188,7 @@ TEST_F(CurrencyManagerUpdate, changesReachTheDiskSoonAfterTheFirstOneWhateverFol
     EXPECT_GT(stored[1].toMap().value("exchangeRate").toDouble(), 1.0);
 }
 
-TEST_F(CurrencyManagerUpdate, aLongListIsLookedUpThroughABoundedQueueInListOrder) {
+TEST_F(CurrencyManagerUpdate, aLongListIsLookedUpOnceThroughABoundedQueueInListOrder) {
     const QStringList firstStarted = storeNumberedCurrencies(40).first(CurrencyManager::kMaxLookupsInFlight);
     rates.remove("C07");
     CurrencyManager& m = startWithRates(false, 0);
@@ -197,6 +205,10 @@ TEST_F(CurrencyManagerUpdate, aLongListIsLookedUpThroughABoundedQueueInListOrder
     for (const auto& lookup : m.activeConnections())
         started << lookup->toCurrency();
     EXPECT_EQ(started, firstStarted);
+    EXPECT_EQ(m.queuedLookupCount(), 40 - CurrencyManager::kMaxLookupsInFlight);
+    // More presses while it runs join it: nothing is asked twice and it finishes once.
+    m.forceUpdate();
+    m.forceUpdate();
     EXPECT_EQ(m.queuedLookupCount(), 40 - CurrencyManager::kMaxLookupsInFlight);
     ASSERT_TRUE(settled());
     EXPECT_EQ(m.queuedLookupCount(), 0);

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -60,8 +61,16 @@ TEST_F(CurrencyConvertorTest, pairsThatNeedNoRequestArePublishedAfterCreation) {
     EXPECT_TRUE(server.targets().isEmpty());
 }
 
+// The server names the pair it answers as the query carried it, and the reply is taken.
 TEST_F(CurrencyConvertorTest, replacedCodesAreAskedForThroughTheirLookupAndCorrected) {
-    HttpFixture server([](const QByteArray&) { return HttpFixture::doubleReply("0.5"); });
+    HttpFixture server([](const QByteArray& target) {
+        const auto code = [&](const QByteArray& key) {
+            const qsizetype at = target.indexOf(key + '=') + key.size() + 1;
+            return target.mid(at, target.indexOf('&', at) - at);
+        };
+        return HttpFixture::doubleReply("0.5").replace(
+            "\r\n\r\n", "\r\nX-Rate-Pair: " + code("srcCurrency") + ' ' + code("dstCurrency") + "\r\n\r\n");
+    });
     EXPECT_EQ(lookUp("XXA", "GBP", serviceAt(server.hostAndPort())), "0.2");
     ASSERT_EQ(server.targets().size(), 1);
     EXPECT_EQ(server.targets()[0], "/webservice/CurrencyServerWebService.asmx/"
@@ -116,6 +125,11 @@ TEST_F(CurrencyConvertorTest, everyBadAnswerIsAFailedLookup) {
         {"missing closing tag", {.head = HttpFixture::response(200, open + "0.9")}},
         {"closing tag only before", {.head = HttpFixture::response(200, "</double>" + open + "0.9")}},
         {"other namespace", {.head = HttpFixture::doubleReply("0.9", "elsewhere.test")}},
+        {"naming another pair",
+         {.head = HttpFixture::doubleReply("0.9").replace("\r\n\r\n", "\r\nX-Rate-Pair: USD GBP\r\n\r\n")}},
+        {"naming two pairs",
+         {.head = HttpFixture::doubleReply("0.9").replace(
+              "\r\n\r\n", "\r\nX-Rate-Pair: USD EUR\r\nX-Rate-Pair: USD GBP\r\n\r\n")}},
         {"not UTF-8", {.head = HttpFixture::response(200, open + "0.9</double>\xff\xfe")}},
         {"body cut short",
          {.head = headers + "Content-Length: 500\r\n\r\n" + open + "0.5</double>", .close = true}},
@@ -230,25 +244,63 @@ TEST_F(CurrencyConvertorTest, refusedAndSilentServersFailAndBadAddressesMakeNoLo
     EXPECT_EQ(lookUp("USD", "EUR", serviceAt("bad host/with/path")), "null");
 }
 
-// Requests go out ahead on kept-alive connections; servers that close after each answer, speak
-// HTTP/1.0 with the body ending at the close, or send chunks must still get every answer right.
-TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhateverTheServerDoesWithConnections) {
-    // The answer's number is the requested code's place in the list, so a mixed-up reply shows.
+// 190 codes, each answered with its place in the list (from 1), so that a mixed-up reply shows.
+QStringList numberedCodes() {
     QStringList codes;
-    for (char c = 'A'; c <= 'Z'; ++c)
-        codes << QStringLiteral("Q%1A").arg(c) << QStringLiteral("Q%1B").arg(c);
-    const auto answerFor = [codes](const QByteArray& target) {
-        const QString code = QString::fromLatin1(target.mid(target.lastIndexOf('=') + 1));
-        return QByteArray::number(codes.indexOf(code) + 1);
-    };
+    for (int i = 0; i < 190; ++i)
+        codes << QStringLiteral("Q%1%2").arg(QChar(u'A' + i / 26)).arg(QChar(u'A' + i % 26));
+    return codes;
+}
+
+QByteArray numberFor(const QByteArray& target, const QStringList& codes) {
+    return QByteArray::number(codes.indexOf(QString::fromLatin1(target.mid(target.lastIndexOf('=') + 1))) +
+                              1);
+}
+
+// Every lookup of `codes` at once against `server`; the published rates in list order ("never" for
+// one that did not end).
+QStringList lookUpAll(HttpClient& network, const RateService& service, const QStringList& codes) {
+    std::vector<std::shared_ptr<CurrencyConvertor>> lookups;
+    for (const QString& code : codes)
+        lookups.push_back(CurrencyConvertor::create("USD", code, service, network));
+    waitUntil(
+        [&] { return std::ranges::all_of(lookups, [](const auto& l) { return l->rate().has_value(); }); },
+        20000);
+    QStringList rates;
+    for (const auto& lookup : lookups)
+        rates << (lookup->rate() ? lookup->rate()->toString() : QStringLiteral("never"));
+    return rates;
+}
+
+// One request at a time per connection; servers that close after any answer (saying so or not, or
+// only their sending half), speak HTTP/1.0 with the body ending at the close, or send chunks must
+// still get every answer right, and none may be lost to retries charged for requests never read.
+TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhateverTheServerDoesWithConnections) {
+    const QStringList codes = numberedCodes();
     const QByteArray open = HttpFixture::openTag();
-    const std::pair<const char*, std::function<HttpFixture::Answer(const QByteArray&)>> servers[] = {
-        {"kept-alive",
-         [&](const QByteArray& n) { return HttpFixture::Answer{.head = HttpFixture::doubleReply(n)}; }},
+    const auto reply = [](const QByteArray& n) {
+        return HttpFixture::Answer{.head = HttpFixture::doubleReply(n)};
+    };
+    const struct {
+        const char* what;
+        std::function<HttpFixture::Answer(const QByteArray&)> answer;
+        QList<int> closeAfter = {};
+    } servers[] = {
+        {"kept-alive", reply},
         {"closing",
          [&](const QByteArray& n) {
              return HttpFixture::Answer{
                  .head = HttpFixture::doubleReply(n).replace("\r\n\r\n", "\r\nConnection: close\r\n\r\n")};
+         }},
+        {"closing without a word a moment after each answer",
+         [&](const QByteArray& n) {
+             return HttpFixture::Answer{
+                 .head = HttpFixture::doubleReply(n), .close = true, .laterDelay = 10ms};
+         }},
+        {"closing after two or three answers", reply, {2, 3}},
+        {"half-closing",
+         [&](const QByteArray& n) {
+             return HttpFixture::Answer{.head = HttpFixture::doubleReply(n), .halfClose = true};
          }},
         {"HTTP/1.0 to the close",
          [&](const QByteArray& n) {
@@ -264,20 +316,78 @@ TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhateverTheS
                                             "\r\n" + body.mid(5) + "\r\n0\r\nX-Trailer: 1\r\n\r\n"};
          }},
     };
-    for (const auto& [what, answer] : servers) {
+    for (const auto& [what, answer, closeAfter] : servers) {
         HttpFixture server(
-            [&, answer = answer](const QByteArray& target) { return answer(answerFor(target)); });
-        std::vector<std::shared_ptr<CurrencyConvertor>> lookups;
-        for (const QString& code : codes)
-            lookups.push_back(
-                CurrencyConvertor::create("USD", code, serviceAt(server.hostAndPort()), network));
-        ASSERT_TRUE(waitUntil([&] {
-            return std::ranges::all_of(lookups, [](const auto& l) { return l->rate().has_value(); });
-        })) << what;
+            [&, answer = answer](const QByteArray& target) { return answer(numberFor(target, codes)); });
+        server.closeAfter = closeAfter;
+        const QStringList rates = lookUpAll(network, serviceAt(server.hostAndPort()), codes);
         for (int i = 0; i < codes.size(); ++i)
-            EXPECT_EQ(lookups[i]->rate()->toString(), QString::number(i + 1))
+            EXPECT_EQ(rates[i], QString::number(i + 1)) << what << " " << codes[i].toStdString();
+    }
+}
+
+// Slow servers or proxies that answer out of turn: an answer for another code must never be taken
+// for the one asked. Failed lookups are allowed; a wrong rate is not. The server whose stray answers
+// come late names the pair of each answer, as ours does: only that tells a stray answer arriving
+// while the next request waits from the real one.
+TEST_F(CurrencyConvertorTest, answersOutOfTurnNeverGiveARateToTheWrongCode) {
+    const QStringList codes = numberedCodes().first(24);
+    const auto right = [&](const QByteArray& t) { return HttpFixture::doubleReply(numberFor(t, codes)); };
+    // The answer for the next code of the list, naming its pair or not.
+    const auto other = [&](const QByteArray& t, bool named) {
+        const int next = numberFor(t, codes).toInt() % codes.size();
+        const QByteArray reply = HttpFixture::doubleReply(QByteArray::number(next + 1));
+        return named ? QByteArray(reply).replace("\r\n\r\n", "\r\nX-Rate-Pair: USD " +
+                                                                 codes[next].toLatin1() + "\r\n\r\n")
+                     : reply;
+    };
+    // Each connection's first answer is a good one: the misbehaviour starts once the client trusts it.
+    const HttpFixture* server = nullptr;
+    const auto later = [&] { return server->answeredOnConnection() > 0; };
+    const struct {
+        const char* what;
+        std::function<HttpFixture::Answer(const QByteArray&)> answer;
+        int newestFirstBatch = 0;
+    } servers[] = {
+        {"newest first",
+         [&](const QByteArray& t) { return HttpFixture::Answer{.head = right(t), .delay = 30ms}; }, 3},
+        {"two answers to one request",
+         [&](const QByteArray& t) {
+             return HttpFixture::Answer{.head = right(t) + (later() ? other(t, false) : ""), .delay = 30ms};
+         }},
+        {"an extra answer 0.15 s later",
+         [&](const QByteArray& t) {
+             const QByteArray pair = "USD " + t.mid(t.lastIndexOf('=') + 1);
+             return HttpFixture::Answer{
+                 .head = right(t).replace("\r\n\r\n", "\r\nX-Rate-Pair: " + pair + "\r\n\r\n"),
+                 .delay = 100ms,
+                 .later = other(t, true),
+                 .laterDelay = 150ms};
+         }},
+        {"a length too short, the rest a second answer",
+         [&](const QByteArray& t) {
+             const QByteArray cut = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\n<?xml" + other(t, false);
+             return HttpFixture::Answer{.head = later() ? cut : right(t), .delay = 30ms};
+         }},
+    };
+    for (const auto& [what, answer, batch] : servers) {
+        HttpFixture fixture(answer);
+        server = &fixture;
+        fixture.newestFirstBatch = batch;
+        const QStringList rates = lookUpAll(network, serviceAt(fixture.hostAndPort()), codes);
+        for (int i = 0; i < codes.size(); ++i)
+            EXPECT_THAT(rates[i].toStdString(), testing::AnyOf("0", std::to_string(i + 1)))
                 << what << " " << codes[i].toStdString();
     }
+}
+
+// Idle kept-alive connections do not stay open for ever.
+TEST_F(CurrencyConvertorTest, idleConnectionsCloseAfterTheIdleTime) {
+    HttpFixture server([](const QByteArray&) { return HttpFixture::doubleReply("1.5"); });
+    network.setIdleTimeout(200ms);
+    EXPECT_EQ(lookUp("USD", "EUR", serviceAt(server.hostAndPort())), "1.5");
+    EXPECT_EQ(server.connectionsOpen(), 1);
+    EXPECT_TRUE(waitUntil([&] { return server.connectionsOpen() == 0; }, 3000));
 }
 
 // A name is looked up off the event loop, and each of its addresses is tried in turn ("localhost" may

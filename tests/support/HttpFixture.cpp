@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QTimer>
 #include <memory>
+#include <sys/socket.h>
 
 HttpFixture::HttpFixture(Responder responder)
     : HttpFixture(AnswerResponder([responder = std::move(responder)](const QByteArray& target) {
@@ -26,9 +27,21 @@ QString HttpFixture::hostAndPort() const {
     return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort());
 }
 
+int HttpFixture::connectionsOpen() const {
+    int open = 0;
+    for (const QTcpSocket* socket : findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly))
+        open += socket->state() == QAbstractSocket::ConnectedState;
+    return open;
+}
+
 void HttpFixture::serve(QTcpSocket* socket) {
     socket->setParent(this);
+    socket->setProperty("number", m_connections++);
     connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+        if (socket->property("closing").toBool()) {
+            socket->readAll(); // what comes after the last answer is never read
+            return;
+        }
         QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
         qsizetype end;
         while ((end = buffer.indexOf("\r\n\r\n")) >= 0) {
@@ -37,28 +50,52 @@ void HttpFixture::serve(QTcpSocket* socket) {
             const QList<QByteArray> requestLine = head.split('\r').first().split(' ');
             const QByteArray target = requestLine.value(1);
             m_targets.append(target);
-            Answer answer = m_responder(target);
-            // A server that closes after its answer drops whatever else the client sent ahead.
-            answer.close =
-                answer.close ||
-                answer.head.left(answer.head.indexOf("\r\n\r\n")).contains("\r\nConnection: close");
-            // One connection answers in order, one answer after the other, as a server working through
-            // requests sent ahead does: a delayed answer holds back those behind it.
-            const qint64 now = m_clock.elapsed();
-            const qint64 at = std::max(now, socket->property("freeAt").toLongLong()) + answer.delay.count();
-            socket->setProperty("freeAt", at);
-            if (at > now)
-                QTimer::singleShot(std::chrono::milliseconds(at - now), Qt::PreciseTimer, socket,
-                                   [this, socket, answer] { write(socket, answer); });
-            else
-                write(socket, answer);
-            if (answer.close) {
-                socket->setProperty("buffer", QByteArray());
-                return;
+            if (newestFirstBatch > 0) {
+                QList<QByteArray> held = socket->property("held").value<QList<QByteArray>>() << target;
+                socket->setProperty("held", QVariant::fromValue(held));
+                const auto release = [this, socket] {
+                    const auto batch = socket->property("held").value<QList<QByteArray>>();
+                    socket->setProperty("held", QVariant());
+                    for (auto it = batch.rbegin(); it != batch.rend(); ++it)
+                        answer(socket, *it);
+                };
+                if (held.size() >= newestFirstBatch)
+                    release();
+                else if (held.size() == 1)
+                    QTimer::singleShot(50, socket, release);
+                continue;
             }
+            answer(socket, target);
+            if (socket->property("closing").toBool())
+                return;
         }
         socket->setProperty("buffer", buffer);
     });
+}
+
+void HttpFixture::answer(QTcpSocket* socket, const QByteArray& target) {
+    const int answered = socket->property("answered").toInt() + 1;
+    socket->setProperty("answered", answered);
+    m_answeredOnConnection = answered - 1;
+    Answer answer = m_responder(target);
+    if (!closeAfter.isEmpty() &&
+        answered == closeAfter[socket->property("number").toInt() % closeAfter.size()])
+        answer.head.replace("\r\n\r\n", "\r\nConnection: close\r\n\r\n");
+    // A server that closes after its answer drops whatever else the client sent ahead.
+    answer.close =
+        answer.close || answer.head.left(answer.head.indexOf("\r\n\r\n")).contains("\r\nConnection: close");
+    // One connection answers in order, one answer after the other, as a server working through
+    // requests sent ahead does: a delayed answer holds back those behind it.
+    const qint64 now = m_clock.elapsed();
+    const qint64 at = std::max(now, socket->property("freeAt").toLongLong()) + answer.delay.count();
+    socket->setProperty("freeAt", at);
+    if (at > now)
+        QTimer::singleShot(std::chrono::milliseconds(at - now), Qt::PreciseTimer, socket,
+                           [this, socket, answer] { write(socket, answer); });
+    else
+        write(socket, answer);
+    if (answer.close || answer.halfClose)
+        socket->setProperty("closing", true);
 }
 
 void HttpFixture::write(QTcpSocket* socket, const Answer& answer) {
@@ -101,8 +138,19 @@ void HttpFixture::write(QTcpSocket* socket, const Answer& answer) {
             guard->write(w.answer.tail);
             w.tailWritten = w.answer.tail.size();
         }
-        if (w.answer.close)
-            guard->disconnectFromHost();
+        const auto finish = [guard, answer = w.answer] {
+            guard->write(answer.later);
+            if (answer.close) {
+                guard->disconnectFromHost();
+            } else if (answer.halfClose) {
+                guard->flush();
+                ::shutdown(int(guard->socketDescriptor()), SHUT_WR);
+            }
+        };
+        if (w.answer.laterDelay.count() > 0)
+            QTimer::singleShot(w.answer.laterDelay, guard, finish);
+        else
+            finish();
     };
     if (answer.fillerSize > 0) {
         // The connection keeps the step alive until it is gone.
