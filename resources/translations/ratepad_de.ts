@@ -150,16 +150,8 @@ für über 190 Währungen weltweit</translation>
         <translation>Umrechnen</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Geben Sie im ersten Tab einen Betrag über das Tastenfeld ein. Die obere Zeile zeigt ihn in Ihrer Landeswährung und umgerechnet in die aktuelle Fremdwährung, die untere Zeile denselben Betrag in der Fremdwährung und zurückgerechnet. Die Ergebnisse sind exakt und auf zwei Nachkommastellen gerundet. C löscht den Betrag. Am Computer können Sie Ziffern, das Dezimaltrennzeichen, Esc oder Entf tippen und den umgerechneten Betrag mit Strg+C kopieren.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Fremdwährungen</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>Der Tab „Kurse“ listet Ihre Fremdwährungen mit ihrem Kurs (wie viel Fremdwährung Sie für eine Einheit Ihrer Landeswährung erhalten) und dem Zeitpunkt des letzten Downloads. Tippen Sie auf eine Währung, damit das Tastenfeld in diese umrechnet. Mit „Ändern“ können Sie Währungen löschen, an ihren Griffen verschieben oder bei einer den Namen oder den Kurs ändern.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ für über 190 Währungen weltweit</translation>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Währungen</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Diesen Kurs behalten</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Geben Sie im ersten Tab einen Betrag über das Tastenfeld ein. Die obere Zeile zeigt ihn in Ihrer Landeswährung und umgerechnet in die aktuelle Fremdwährung, die untere Zeile denselben Betrag in der Fremdwährung und zurückgerechnet. Die Ergebnisse sind exakt und auf zwei Nachkommastellen gerundet; ein Ergebnis, das dafür zu klein ist, zeigt seine ersten drei signifikanten Stellen. C löscht den Betrag. Am Computer können Sie Ziffern und das Dezimaltrennzeichen (Punkt oder Komma) tippen, die letzte Taste mit der Rücktaste zurücknehmen, mit Esc oder Entf löschen und den umgerechneten Betrag mit Strg+C kopieren.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>Der Tab „Kurse“ listet Ihre Fremdwährungen mit ihrem Kurs (wie viel Fremdwährung Sie für eine Einheit Ihrer Landeswährung erhalten) und dem Zeitpunkt des letzten Downloads. Tippen Sie auf eine Währung, damit das Tastenfeld in diese umrechnet. Mit „Ändern“ können Sie Währungen löschen, an ihren Griffen verschieben oder bei einer den Namen oder den Kurs ändern. Ein eingegebener Kurs heißt „Ihr Kurs“, bis ihn der nächste Download ersetzt; mit „Diesen Kurs behalten“ lassen Downloads ihn unverändert (eine Nadel markiert ihn).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Ihr Kurs</translation>
     </message>
 </context>
 <context>

@@ -150,16 +150,8 @@ para más de 190 monedas del mundo</translation>
         <translation>Conversión</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Escribe un importe en el teclado de la primera pestaña. La fila superior lo muestra en tu moneda local y convertido a la moneda extranjera actual; la fila inferior muestra el mismo importe en la moneda extranjera y convertido de vuelta. Los resultados son exactos y se redondean a dos decimales. C borra el importe. En un ordenador puedes teclear cifras, el separador decimal, Esc o Supr, y copiar el importe convertido con Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Monedas extranjeras</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>La pestaña Tipos muestra tus monedas extranjeras con su tipo de cambio (cuánta moneda extranjera se obtiene por una unidad de tu moneda local) y la hora de la última descarga. Toca una moneda para que el teclado convierta a ella. Toca Editar para eliminar monedas, moverlas por sus asas o cambiar el nombre o el tipo de una.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ de más de 190 monedas del mundo</translation>
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Monedas</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Mantener este tipo</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Escribe un importe en el teclado de la primera pestaña. La fila superior lo muestra en tu moneda local y convertido a la moneda extranjera actual; la fila inferior muestra el mismo importe en la moneda extranjera y convertido de vuelta. Los resultados son exactos y se redondean a dos decimales; un resultado demasiado pequeño para ello muestra sus tres primeras cifras significativas. C borra el importe. En un ordenador puedes teclear cifras y el separador decimal (punto o coma), deshacer la última tecla con Retroceso, borrar con Esc o Supr, y copiar el importe convertido con Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>La pestaña Tipos muestra tus monedas extranjeras con su tipo de cambio (cuánta moneda extranjera se obtiene por una unidad de tu moneda local) y la hora de la última descarga. Toca una moneda para que el teclado convierta a ella. Toca Editar para eliminar monedas, moverlas por sus asas o cambiar el nombre o el tipo de una. Un tipo que escribas se muestra como «Tu tipo» hasta que la próxima descarga lo sustituya; con «Mantener este tipo» activado, las descargas no lo cambian (lo marca una chincheta).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Tu tipo</translation>
     </message>
 </context>
 <context>

@@ -150,16 +150,8 @@ pour plus de 190 devises du monde</translation>
         <translation>Conversion</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Saisissez un montant sur le pavé numérique du premier onglet. La ligne du haut l’affiche dans votre devise locale et converti dans la devise étrangère choisie&#xa0;; la ligne du bas affiche le même montant dans la devise étrangère et reconverti. Les résultats sont exacts et arrondis à deux décimales. C efface le montant. Sur un ordinateur, vous pouvez taper des chiffres, le séparateur décimal, Échap ou Suppr, et copier le montant converti avec Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Devises étrangères</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>L’onglet Taux liste vos devises étrangères avec leur taux (combien de devise étrangère vous obtenez pour une unité de votre devise locale) et l’heure du dernier téléchargement. Touchez une devise pour que le pavé numérique convertisse vers celle-ci. Touchez Modifier pour supprimer des devises, les déplacer par leurs poignées ou changer le nom ou le taux de l’une d’elles.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ de plus de 190 devises du monde</translation>
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Devises</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Garder ce taux</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Saisissez un montant sur le pavé numérique du premier onglet. La ligne du haut l’affiche dans votre devise locale et converti dans la devise étrangère choisie&#xa0;; la ligne du bas affiche le même montant dans la devise étrangère et reconverti. Les résultats sont exacts et arrondis à deux décimales&#xa0;; un résultat trop petit pour cela affiche ses trois premiers chiffres significatifs. C efface le montant. Sur un ordinateur, vous pouvez taper des chiffres et le séparateur décimal (point ou virgule), annuler la dernière touche avec Retour arrière, effacer avec Échap ou Suppr, et copier le montant converti avec Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>L’onglet Taux liste vos devises étrangères avec leur taux (combien de devise étrangère vous obtenez pour une unité de votre devise locale) et l’heure du dernier téléchargement. Touchez une devise pour que le pavé numérique convertisse vers celle-ci. Touchez Modifier pour supprimer des devises, les déplacer par leurs poignées ou changer le nom ou le taux de l’une d’elles. Un taux que vous saisissez s’affiche comme «&#xa0;Votre taux&#xa0;» jusqu’à ce que le prochain téléchargement le remplace&#xa0;; avec «&#xa0;Garder ce taux&#xa0;» activé, les téléchargements n’y touchent pas (une punaise le signale).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Votre taux</translation>
     </message>
 </context>
 <context>

@@ -150,16 +150,8 @@ per oltre 190 valute del mondo</translation>
         <translation>Conversione</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Digita un importo sul tastierino della prima scheda. La riga superiore lo mostra nella tua valuta locale e convertito nella valuta estera attuale; la riga inferiore mostra lo stesso importo nella valuta estera e riconvertito. I risultati sono esatti e arrotondati a due decimali. C cancella l’importo. Su un computer puoi digitare cifre, il separatore decimale, Esc o Canc, e copiare l’importo convertito con Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Valute estere</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>La scheda Cambi elenca le tue valute estere con il loro cambio (quanta valuta estera si ottiene con un’unità della tua valuta locale) e l’ora dell’ultimo download. Tocca una valuta perché il tastierino converta in quella. Tocca Modifica per eliminare valute, spostarle con le maniglie o cambiarne il nome o il cambio.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ di oltre 190 valute del mondo</translation>
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Valute</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Mantieni questo cambio</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Digita un importo sul tastierino della prima scheda. La riga superiore lo mostra nella tua valuta locale e convertito nella valuta estera attuale; la riga inferiore mostra lo stesso importo nella valuta estera e riconvertito. I risultati sono esatti e arrotondati a due decimali; un risultato troppo piccolo per questo mostra le sue prime tre cifre significative. C cancella l’importo. Su un computer puoi digitare cifre e il separatore decimale (punto o virgola), annullare l’ultimo tasto con Backspace, cancellare con Esc o Canc, e copiare l’importo convertito con Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>La scheda Cambi elenca le tue valute estere con il loro cambio (quanta valuta estera si ottiene con un’unità della tua valuta locale) e l’ora dell’ultimo download. Tocca una valuta perché il tastierino converta in quella. Tocca Modifica per eliminare valute, spostarle con le maniglie o cambiarne il nome o il cambio. Un cambio digitato da te appare come «Il tuo cambio» finché il download successivo non lo sostituisce; con «Mantieni questo cambio» attivo, i download lo lasciano invariato (lo segna una puntina).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Il tuo cambio</translation>
     </message>
 </context>
 <context>

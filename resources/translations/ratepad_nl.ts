@@ -150,16 +150,8 @@ voor meer dan 190 valuta’s</translation>
         <translation>Omrekenen</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Typ een bedrag op het toetsenblok van het eerste tabblad. De bovenste rij toont het in je eigen valuta en omgerekend naar de huidige vreemde valuta; de onderste rij toont hetzelfde bedrag in de vreemde valuta en terug omgerekend. De resultaten zijn exact en afgerond op twee decimalen. C wist het bedrag. Op een computer kun je cijfers, het decimaalteken, Esc of Delete typen en het omgerekende bedrag kopiëren met Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Vreemde valuta</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>Het tabblad Koersen toont je vreemde valuta met hun koers (hoeveel vreemde valuta je krijgt voor één eenheid van je eigen valuta) en het tijdstip van de laatste download. Tik op een valuta om het toetsenblok daarnaar te laten omrekenen. Tik op Wijzig om valuta te verwijderen, ze aan hun grepen te verplaatsen of de naam of de koers van een valuta te wijzigen.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ voor meer dan 190 valuta’s</translation>
     <message>
         <source>Delete</source>
         <translation>Verwijder</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Valuta</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Deze koers houden</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Typ een bedrag op het toetsenblok van het eerste tabblad. De bovenste rij toont het in je eigen valuta en omgerekend naar de huidige vreemde valuta; de onderste rij toont hetzelfde bedrag in de vreemde valuta en terug omgerekend. De resultaten zijn exact en afgerond op twee decimalen; een resultaat dat daarvoor te klein is, toont zijn eerste drie significante cijfers. C wist het bedrag. Op een computer kun je cijfers en het decimaalteken (punt of komma) typen, de laatste toets terugnemen met Backspace, wissen met Esc of Delete en het omgerekende bedrag kopiëren met Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>Het tabblad Koersen toont je vreemde valuta met hun koers (hoeveel vreemde valuta je krijgt voor één eenheid van je eigen valuta) en het tijdstip van de laatste download. Tik op een valuta om het toetsenblok daarnaar te laten omrekenen. Tik op Wijzig om valuta te verwijderen, ze aan hun grepen te verplaatsen of de naam of de koers van een valuta te wijzigen. Een koers die je typt, heet ‘Jouw koers’ tot de volgende download hem vervangt; met ‘Deze koers houden’ aan laten downloads hem ongemoeid (een punaise markeert hem).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Jouw koers</translation>
     </message>
 </context>
 <context>

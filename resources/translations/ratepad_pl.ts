@@ -150,16 +150,8 @@ ponad 190 walut świata</translation>
         <translation>Przeliczanie</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Wpisz kwotę na klawiaturze na pierwszej karcie. Górny wiersz pokazuje ją w walucie lokalnej i po przeliczeniu na bieżącą walutę obcą; dolny wiersz pokazuje tę samą kwotę w walucie obcej i przeliczoną z powrotem. Wyniki są dokładne i zaokrąglone do dwóch miejsc po przecinku. C czyści kwotę. Na komputerze możesz wpisywać cyfry, separator dziesiętny, Esc lub Delete, a przeliczoną kwotę skopiować skrótem Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Waluty obce</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>Karta Kursy pokazuje Twoje waluty obce z ich kursem (ile waluty obcej dostajesz za jednostkę waluty lokalnej) i godziną ostatniego pobrania. Stuknij walutę, aby klawiatura przeliczała na nią. Stuknij Edytuj, aby usuwać waluty, przesuwać je za uchwyty lub zmienić nazwę albo kurs jednej z nich.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ ponad 190 walut świata</translation>
     <message>
         <source>Delete</source>
         <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Waluty</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Zachowaj ten kurs</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Wpisz kwotę na klawiaturze na pierwszej karcie. Górny wiersz pokazuje ją w walucie lokalnej i po przeliczeniu na bieżącą walutę obcą; dolny wiersz pokazuje tę samą kwotę w walucie obcej i przeliczoną z powrotem. Wyniki są dokładne i zaokrąglone do dwóch miejsc po przecinku; wynik zbyt mały, by go tak pokazać, ma trzy pierwsze cyfry znaczące. C czyści kwotę. Na komputerze możesz wpisywać cyfry i separator dziesiętny (kropkę lub przecinek), cofnąć ostatni klawisz klawiszem Backspace, wyczyścić kwotę klawiszem Esc lub Delete, a przeliczoną kwotę skopiować skrótem Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>Karta Kursy pokazuje Twoje waluty obce z ich kursem (ile waluty obcej dostajesz za jednostkę waluty lokalnej) i godziną ostatniego pobrania. Stuknij walutę, aby klawiatura przeliczała na nią. Stuknij Edytuj, aby usuwać waluty, przesuwać je za uchwyty lub zmienić nazwę albo kurs jednej z nich. Wpisany kurs jest oznaczony jako „Twój kurs”, dopóki następne pobranie go nie zastąpi; przy włączonym „Zachowaj ten kurs” pobrania go nie zmieniają (oznacza go pinezka).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Twój kurs</translation>
     </message>
 </context>
 <context>

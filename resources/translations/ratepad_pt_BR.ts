@@ -150,16 +150,8 @@ para mais de 190 moedas do mundo</translation>
         <translation>Conversão</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Digite um valor no teclado da primeira aba. A linha de cima mostra o valor na sua moeda local e convertido para a moeda estrangeira atual; a linha de baixo mostra o mesmo valor na moeda estrangeira e convertido de volta. Os resultados são exatos e arredondados para duas casas decimais. C apaga o valor. No computador, você pode digitar algarismos, o separador decimal, Esc ou Delete, e copiar o valor convertido com Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Moedas estrangeiras</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>A aba Cotações lista suas moedas estrangeiras com a cotação (quanto da moeda estrangeira uma unidade da sua moeda local compra) e o horário do último download. Toque em uma moeda para que o teclado converta para ela. Toque em Editar para apagar moedas, movê-las pelas alças ou alterar o nome ou a cotação de uma delas.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ de mais de 190 moedas do mundo</translation>
     <message>
         <source>Delete</source>
         <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Moedas</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Manter esta cotação</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Digite um valor no teclado da primeira aba. A linha de cima mostra o valor na sua moeda local e convertido para a moeda estrangeira atual; a linha de baixo mostra o mesmo valor na moeda estrangeira e convertido de volta. Os resultados são exatos e arredondados para duas casas decimais; um resultado pequeno demais para isso mostra seus três primeiros algarismos significativos. C apaga o valor. No computador, você pode digitar algarismos e o separador decimal (ponto ou vírgula), desfazer a última tecla com Backspace, apagar com Esc ou Delete e copiar o valor convertido com Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>A aba Cotações lista suas moedas estrangeiras com a cotação (quanto da moeda estrangeira uma unidade da sua moeda local compra) e o horário do último download. Toque em uma moeda para que o teclado converta para ela. Toque em Editar para apagar moedas, movê-las pelas alças ou alterar o nome ou a cotação de uma delas. Uma cotação digitada aparece como “Sua cotação” até que o próximo download a substitua; com “Manter esta cotação” ligado, os downloads não a alteram (um alfinete a marca).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Sua cotação</translation>
     </message>
 </context>
 <context>

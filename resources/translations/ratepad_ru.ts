@@ -150,16 +150,8 @@ for 190+ world currencies</source>
         <translation>Пересчёт</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>Введите сумму на клавиатуре первой вкладки. Верхняя строка показывает её в вашей местной валюте и в пересчёте на текущую иностранную валюту; нижняя строка — ту же сумму в иностранной валюте и в обратном пересчёте. Результаты точные и округляются до двух знаков после запятой. C очищает сумму. На компьютере можно вводить цифры, десятичный разделитель, Esc или Delete, а пересчитанную сумму копировать сочетанием Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>Иностранные валюты</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>На вкладке «Курсы» перечислены ваши иностранные валюты с их курсом (сколько иностранной валюты можно получить за единицу местной) и временем последней загрузки. Нажмите на валюту, чтобы клавиатура пересчитывала в неё. Нажмите «Изменить», чтобы удалить валюты, перетащить их за маркеры или изменить название или курс одной из них.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ for 190+ world currencies</source>
     <message>
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>Валюты</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>Сохранять этот курс</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>Введите сумму на клавиатуре первой вкладки. Верхняя строка показывает её в вашей местной валюте и в пересчёте на текущую иностранную валюту; нижняя строка — ту же сумму в иностранной валюте и в обратном пересчёте. Результаты точные и округляются до двух знаков после запятой; слишком маленький для этого результат показывается тремя первыми значащими цифрами. C очищает сумму. На компьютере можно вводить цифры и десятичный разделитель (точку или запятую), отменять последнюю клавишу клавишей Backspace, очищать сумму клавишей Esc или Delete, а пересчитанную сумму копировать сочетанием Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>На вкладке «Курсы» перечислены ваши иностранные валюты с их курсом (сколько иностранной валюты можно получить за единицу местной) и временем последней загрузки. Нажмите на валюту, чтобы клавиатура пересчитывала в неё. Нажмите «Изменить», чтобы удалить валюты, перетащить их за маркеры или изменить название или курс одной из них. Введённый вами курс помечается «Ваш курс», пока следующая загрузка его не заменит; при включённом «Сохранять этот курс» загрузки его не меняют (его отмечает булавка).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>Ваш курс</translation>
     </message>
 </context>
 <context>

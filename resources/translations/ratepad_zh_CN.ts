@@ -150,16 +150,8 @@ for 190+ world currencies</source>
         <translation>换算</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>在第一个标签页的键盘上输入金额。上面一行显示该金额的本币值及换算成当前外币后的金额；下面一行显示同一金额的外币值及换算回来的金额。结果精确，并四舍五入到两位小数。C 清除金额。在电脑上，可以输入数字、小数点、Esc 或 Delete，并用 Ctrl+C 复制换算后的金额。</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>外币</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>“汇率”标签页列出你的外币及其汇率（一单位本币可兑换多少外币）和上次下载的时间。轻点一种货币，键盘就会换算成该货币。轻点“编辑”可以删除货币、拖动手柄调整顺序，或修改某种货币的名称或汇率。</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -334,6 +326,27 @@ for 190+ world currencies</source>
     <message>
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>货币</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>保留此汇率</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>在第一个标签页的键盘上输入金额。上面一行显示该金额的本币值及换算成当前外币后的金额；下面一行显示同一金额的外币值及换算回来的金额。结果精确，并四舍五入到两位小数；小到无法这样显示的结果会显示其前三位有效数字。C 清除金额。在电脑上，可以输入数字和小数点（句点或逗号），用 Backspace 撤销最后一个按键，用 Esc 或 Delete 清除，并用 Ctrl+C 复制换算后的金额。</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>“汇率”标签页列出你的外币及其汇率（一单位本币可兑换多少外币）和上次下载的时间。轻点一种货币，键盘就会换算成该货币。轻点“编辑”可以删除货币、拖动手柄调整顺序，或修改某种货币的名称或汇率。你输入的汇率会显示为“你的汇率”，直到下次下载将其替换；打开“保留此汇率”后，下载不会更改它（以图钉标记）。</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>你的汇率</translation>
     </message>
 </context>
 <context>

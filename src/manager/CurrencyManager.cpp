@@ -198,11 +198,14 @@ std::shared_ptr<ForeignCurrency> CurrencyManager::placeForeignCurrencyAtTop(cons
 }
 
 bool CurrencyManager::editForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency,
-                                          const QString& label, std::optional<Decimal> rate) {
+                                          const QString& label, std::optional<Decimal> typedRate,
+                                          bool keepsRate) {
     if (!currency || !m_foreignCurrencies.contains(currency))
         return false;
     currency->setLabel(label);
-    currency->setRate(rate);
+    currency->setKeepsRate(keepsRate);
+    if (typedRate)
+        currency->setTypedRate(*typedRate);
     addLabelToCurrency(*currency);
     emit foreignCurrencyDataChanged(currency);
     return true;
@@ -336,7 +339,8 @@ void CurrencyManager::updateCurrency(const std::shared_ptr<ForeignCurrency>& cur
 
 void CurrencyManager::enqueueLookup(const std::shared_ptr<ForeignCurrency>& currency,
                                     const std::shared_ptr<ForcedUpdate>& forced) {
-    if (!currency)
+    // A rate the user keeps is not asked for: its answer would be thrown away.
+    if (!currency || currency->keepsRate())
         return;
     const QString localCode = m_localCurrency->currencyCode();
     const QString code = currency->currencyCode();
@@ -405,8 +409,8 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
     if (succeeded && from == m_localCurrency->currencyCode()) {
         const ForeignCurrency::List currencies = recordsWithCode(to);
         for (const auto& currency : currencies) {
-            currency->setRate(rate);
-            currency->setLastUpdate(m_environment.clock());
+            if (!currency->takeDownloadedRate(rate, m_environment.clock()))
+                continue;
             emit foreignCurrencyDataChanged(currency);
             emit exchangeRateWasUpdated(currency);
         }
@@ -473,6 +477,10 @@ void CurrencyManager::watchForChanges(Currency& record) {
         connect(foreign, &ForeignCurrency::rateChanged, this, &CurrencyManager::scheduleSave,
                 Qt::UniqueConnection);
         connect(foreign, &ForeignCurrency::lastUpdateChanged, this, &CurrencyManager::scheduleSave,
+                Qt::UniqueConnection);
+        connect(foreign, &ForeignCurrency::userRateChanged, this, &CurrencyManager::scheduleSave,
+                Qt::UniqueConnection);
+        connect(foreign, &ForeignCurrency::keepsRateChanged, this, &CurrencyManager::scheduleSave,
                 Qt::UniqueConnection);
     }
 }

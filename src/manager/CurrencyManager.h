@@ -90,10 +90,11 @@ public:
     // one in list order) moves there, otherwise a new record is inserted. Returns that record, or null
     // for an empty code.
     std::shared_ptr<ForeignCurrency> placeForeignCurrencyAtTop(const QString& code);
-    // The editor's name and typed rate for a record of the list; an empty name then takes the
-    // catalogue's. A record no longer in the list is left alone: returns false.
+    // The editor's name, typed rate (none: the rate stays as it is) and whether downloads leave the
+    // rate alone, for a record of the list; an empty name then takes the catalogue's. A typed rate is
+    // the user's and has no download date. A record no longer in the list is left alone: returns false.
     bool editForeignCurrency(const std::shared_ptr<ForeignCurrency>& currency, const QString& label,
-                             std::optional<Decimal> rate);
+                             std::optional<Decimal> typedRate, bool keepsRate);
     void rebuildForeignCurrencies();
     void addLabelToCurrency(Currency& currency) const;
     void addRateToCurrency(ForeignCurrency& currency) const;
@@ -140,7 +141,7 @@ signals:
     // A record of the list changed its name, rate or update date.
     void foreignCurrencyDataChanged(const std::shared_ptr<ForeignCurrency>& currency);
     // A download has just given this record of the list its rate; once per record, after
-    // foreignCurrencyDataChanged.
+    // foreignCurrencyDataChanged. A record that keeps its rate takes none.
     void exchangeRateWasUpdated(const std::shared_ptr<ForeignCurrency>& currency);
     void automaticUpdatesEnabledChanged();
     void lastUpdateChanged();

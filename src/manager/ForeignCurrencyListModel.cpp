@@ -29,7 +29,8 @@ ForeignCurrencyListModel::ForeignCurrencyListModel(CurrencyManager& manager, QOb
     });
     connect(&manager, &CurrencyManager::foreignCurrencyDataChanged, this,
             [this](const std::shared_ptr<ForeignCurrency>& record) {
-                recordChanged(record, {Qt::DisplayRole, LabelRole, RateRole, LastUpdateRole});
+                recordChanged(record, {Qt::DisplayRole, LabelRole, RateRole, LastUpdateRole, UserRateRole,
+                                       KeepsRateRole});
             });
     connect(&manager, &CurrencyManager::foreignCurrencyChanged, this,
             &ForeignCurrencyListModel::currentChanged);
@@ -64,6 +65,10 @@ QVariant ForeignCurrencyListModel::data(const QModelIndex& index, int role) cons
         return found->lastUpdate();
     case IsCurrentRole:
         return found == m_current;
+    case UserRateRole:
+        return found->showsUserRate();
+    case KeepsRateRole:
+        return found->keepsRate();
     default:
         return {};
     }
@@ -76,6 +81,8 @@ QHash<int, QByteArray> ForeignCurrencyListModel::roleNames() const {
     names.insert(RateRole, "exchangeRate");
     names.insert(LastUpdateRole, "lastUpdate");
     names.insert(IsCurrentRole, "isCurrent");
+    names.insert(UserRateRole, "userRate");
+    names.insert(KeepsRateRole, "keepsRate");
     return names;
 }
 

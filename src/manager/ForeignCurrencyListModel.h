@@ -22,7 +22,9 @@ public:
         LabelRole,
         RateRole,       // the rate as exact decimal text; absent without a rate
         LastUpdateRole, // absent (invalid) when never downloaded
-        IsCurrentRole   // whether the row's record is the current foreign currency
+        IsCurrentRole,  // whether the row's record is the current foreign currency
+        UserRateRole,   // whether the rate is the user's own (typed, or kept)
+        KeepsRateRole   // whether downloads leave the rate alone
     };
 
     // The manager must outlive the model.

@@ -10,6 +10,10 @@ inline const QString kCurrencyCodeKey = QStringLiteral("currencyCode");
 inline const QString kLabelKey = QStringLiteral("label");
 inline const QString kExchangeRateKey = QStringLiteral("exchangeRate");
 inline const QString kLastUpdateKey = QStringLiteral("lastUpdate");
+// Written only when true, so that a record without them reads as before and an older reader, which
+// ignores keys it does not know, reads the same record.
+inline const QString kUserRateKey = QStringLiteral("userRate");
+inline const QString kKeepsRateKey = QStringLiteral("keepsRate");
 
 // A currency record: a code such as "USD" and a display name. Only its two kinds, LocalCurrency and
 // ForeignCurrency, can be created. Records have identity: lists hold them by shared pointer and find

@@ -18,6 +18,13 @@ const DateFormatter& shortUpdateDateFormatter();
 // Short date, long time.
 const DateFormatter& longUpdateDateFormatter();
 
+// A rate as the list shows it: through the short formatter wherever that shows at least one
+// significant digit; a smaller rate (1 rial in dollars) gets the fraction digits of four significant
+// figures, at most the long formatter's ten, rather than reading as 0.00000.
+QString shortExchangeRateString(const Decimal& rate);
+// The same in an explicit ICU locale, with formatters made for the call.
+QString shortExchangeRateString(const Decimal& rate, const QString& locale);
+
 // The same formatters for an explicit locale and time zone (empty means the process's own); the
 // shared ones above are these with the defaults.
 std::unique_ptr<NumberFormatter> makeShortExchangeRateFormatter(const QString& locale = {});

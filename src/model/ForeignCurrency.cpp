@@ -29,6 +29,10 @@ std::shared_ptr<ForeignCurrency> ForeignCurrency::fromDictionary(const QVariantM
     const QVariant lastUpdate = dictionary.value(kLastUpdateKey);
     if (lastUpdate.typeId() == QMetaType::QDateTime)
         record->setLastUpdate(lastUpdate.toDateTime());
+    record->setUserRate(dictionary.value(kUserRateKey).typeId() == QMetaType::Bool &&
+                        dictionary.value(kUserRateKey).toBool());
+    record->setKeepsRate(dictionary.value(kKeepsRateKey).typeId() == QMetaType::Bool &&
+                         dictionary.value(kKeepsRateKey).toBool());
     return record;
 }
 
@@ -50,12 +54,42 @@ void ForeignCurrency::setLastUpdate(const QDateTime& lastUpdate) {
     emit lastUpdateChanged();
 }
 
+void ForeignCurrency::setUserRate(bool userRate) {
+    m_userRate = userRate;
+    emit userRateChanged();
+}
+
+void ForeignCurrency::setKeepsRate(bool keepsRate) {
+    m_keepsRate = keepsRate;
+    emit keepsRateChanged();
+}
+
+void ForeignCurrency::setTypedRate(const Decimal& rate) {
+    // The flag first, so that whoever redraws on the rate or the date already sees whose rate it is.
+    setUserRate(true);
+    setRate(rate);
+    setLastUpdate({});
+}
+
+bool ForeignCurrency::takeDownloadedRate(const Decimal& rate, const QDateTime& when) {
+    if (m_keepsRate)
+        return false;
+    setUserRate(false);
+    setRate(rate);
+    setLastUpdate(when);
+    return true;
+}
+
 QVariantMap ForeignCurrency::dictionary() const {
     QVariantMap d = Currency::dictionary();
     if (m_rate)
         d.insert(kExchangeRateKey, valueFromRate(*m_rate));
     if (m_lastUpdate.isValid())
         d.insert(kLastUpdateKey, m_lastUpdate.toUTC());
+    if (m_userRate)
+        d.insert(kUserRateKey, true);
+    if (m_keepsRate)
+        d.insert(kKeepsRateKey, true);
     return d;
 }
 

@@ -10,6 +10,8 @@
 
 // A currency of the user's list: 1 unit of the local currency is worth `rate` units of this one.
 // No rate means none is known yet; `lastUpdate` is when a download last set it (invalid: never).
+// A rate the user typed is the user's own until a download replaces it; one the user keeps is left
+// alone by downloads.
 class ForeignCurrency final : public Currency {
     Q_OBJECT
 public:
@@ -26,6 +28,19 @@ public:
     void setRate(std::optional<Decimal> rate);
     QDateTime lastUpdate() const { return m_lastUpdate; }
     void setLastUpdate(const QDateTime& lastUpdate);
+    // The rate was typed by the user, not downloaded: it has no download date.
+    bool isUserRate() const { return m_userRate; }
+    void setUserRate(bool userRate);
+    // Downloads leave the rate as it is.
+    bool keepsRate() const { return m_keepsRate; }
+    void setKeepsRate(bool keepsRate);
+    // The rate is the user's to show: typed since the last download, or kept.
+    bool showsUserRate() const { return m_userRate || m_keepsRate; }
+
+    // What the user typed in the editor: the rate becomes the user's and loses its download date.
+    void setTypedRate(const Decimal& rate);
+    // A downloaded rate, dated `when`; false for a kept rate, which stays as it is.
+    bool takeDownloadedRate(const Decimal& rate, const QDateTime& when);
 
     // The rate is stored as an integer when it is one, otherwise as the nearest real number.
     QVariantMap dictionary() const override;
@@ -37,10 +52,14 @@ public:
 signals:
     void rateChanged();
     void lastUpdateChanged();
+    void userRateChanged();
+    void keepsRateChanged();
 
 private:
     using Currency::Currency;
 
     std::optional<Decimal> m_rate;
     QDateTime m_lastUpdate;
+    bool m_userRate = false;
+    bool m_keepsRate = false;
 };

@@ -56,3 +56,7 @@ QString Bundle::localizedString(const QString& key, const QString& value, const 
 QString localized(const char* englishText) {
     return Bundle::mainBundle().localizedString(QString::fromUtf8(englishText));
 }
+
+QString localized(DisambiguatedText text) {
+    return QCoreApplication::translate("Localizable", text.source, text.comment);
+}

@@ -35,3 +35,11 @@ private:
 // The main bundle's translation of a fixed English text of the program, from the default table. Write
 // the text as QT_TRANSLATE_NOOP("Localizable", "...") so that lupdate collects it.
 QString localized(const char* englishText);
+
+// An English text that stands for more than one thing, with a note that tells them apart, as
+// QT_TRANSLATE_NOOP3("Localizable", "...", "note") writes it: each gets its own translation.
+struct DisambiguatedText {
+    const char* source;
+    const char* comment;
+};
+QString localized(DisambiguatedText text);

@@ -437,6 +437,12 @@ double Decimal::toDouble() const {
     return value;
 }
 
+std::optional<int> Decimal::leadingDigitExponent() const {
+    if (m_nan || m_mantissa == 0)
+        return std::nullopt;
+    return digitCount(fromU128(m_mantissa)) - 1 + m_exponent;
+}
+
 std::optional<std::int64_t> Decimal::toInteger() const {
     if (m_nan || m_exponent < 0)
         return std::nullopt;

@@ -54,6 +54,9 @@ public:
     DecimalMantissa mantissa() const { return m_mantissa; }
     // Number of digits after the point in the plain form (0 for integers).
     int scale() const { return m_exponent < 0 ? -m_exponent : 0; }
+    // The power of ten of the first significant digit: 2 for 123, -3 for 0.00123; none for zero
+    // and not a number.
+    std::optional<int> leadingDigitExponent() const;
 
     Decimal add(const Decimal& other, RoundingBehavior behavior = {}) const;
     Decimal subtract(const Decimal& other, RoundingBehavior behavior = {}) const;

@@ -13,6 +13,7 @@
 #include "Label.h"
 #include "LocalCurrency.h"
 #include "LocaleCategories.h"
+#include "RateUpdateText.h"
 #include "Theme.h"
 #include "Views.h"
 
@@ -230,6 +231,11 @@ void ConverterViewController::clearAction(QAbstractButton*) {
     m_keyClick->play();
 }
 
+void ConverterViewController::deleteBackwardAction() {
+    if (m_entry->deleteLast())
+        m_keyClick->play();
+}
+
 void ConverterViewController::copy() {
     QGuiApplication::clipboard()->setText(DecimalEntry::resultText(m_entry->resultOne()));
 }
@@ -277,7 +283,9 @@ void ConverterViewController::hideButton(QWidget* view, int generation) {
 
 void ConverterViewController::followForeignCurrency() {
     disconnect(m_rateObservation);
-    disconnect(m_lastUpdateObservation);
+    for (const QMetaObject::Connection& observation : std::as_const(m_lastUpdateObservations))
+        disconnect(observation);
+    m_lastUpdateObservations.clear();
     m_foreignCurrency = m_manager.foreignCurrency();
     if (!m_foreignCurrency)
         return;
@@ -286,8 +294,11 @@ void ConverterViewController::followForeignCurrency() {
     m_rateObservation =
         connect(record, &ForeignCurrency::rateChanged, this, &ConverterViewController::takeRate);
     takeRate();
-    m_lastUpdateObservation =
-        connect(record, &ForeignCurrency::lastUpdateChanged, this, &ConverterViewController::updateDateLabel);
+    // Whose rate it is shows in the same line as the date.
+    for (auto signal : {&ForeignCurrency::lastUpdateChanged, &ForeignCurrency::userRateChanged,
+                        &ForeignCurrency::keepsRateChanged})
+        m_lastUpdateObservations.append(
+            connect(record, signal, this, &ConverterViewController::updateDateLabel));
     updateDateLabel();
 }
 
@@ -314,9 +325,7 @@ void ConverterViewController::relabel() {
 void ConverterViewController::updateDateLabel() {
     if (!m_labelUpdateDate || !m_foreignCurrency)
         return;
-    const QDateTime date = m_foreignCurrency->lastUpdate();
-    const QString when = date.isValid() ? shortUpdateDateFormatter().stringFromDate(date)
-                                        : localized(QT_TRANSLATE_NOOP("Localizable", "Never"));
+    const QString when = rateUpdateText(*m_foreignCurrency);
     const QString words = localized(QT_TRANSLATE_NOOP("Localizable", "Last Update"));
     // The date is isolated from the words before it, so that one written right to left (Arabic)
     // keeps its own order inside a left-to-right sentence, and the other way round. Where nothing is
@@ -391,7 +400,7 @@ bool ConverterViewController::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ShortcutOverride: {
         // Keys the keypad uses are typed here, even where a window shortcut would claim them.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy) || keyForEvent(key)) {
+        if (key->matches(QKeySequence::Copy) || keyForEvent(key) || isBackspace(key)) {
             event->accept();
             return true;
         }
@@ -420,16 +429,26 @@ KeypadButton* ConverterViewController::keyForEvent(const QKeyEvent* event) const
         return m_digitKeys[key - Qt::Key_0];
     if (key == Qt::Key_Escape || key == Qt::Key_Delete)
         return m_clearKey;
+    // Whatever the locale writes, both keys a keyboard offers for decimals are the decimal key: a
+    // "," typed where the locale writes "." is never silently dropped.
     const QString text = event->text();
-    if (key == Qt::Key_Period || text == QStringLiteral(".") ||
-        (!text.isEmpty() && text == LocaleCategories::decimalSeparator()))
+    if (key == Qt::Key_Period || key == Qt::Key_Comma || text == QStringLiteral(".") ||
+        text == QStringLiteral(",") || (!text.isEmpty() && text == LocaleCategories::decimalSeparator()))
         return m_decimalKey;
     return nullptr;
+}
+
+bool ConverterViewController::isBackspace(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Backspace && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 bool ConverterViewController::handleKeyPress(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         copy();
+        return true;
+    }
+    if (isBackspace(event)) {
+        deleteBackwardAction(); // held down, it repeats
         return true;
     }
     KeypadButton* key = keyForEvent(event);
@@ -449,6 +468,8 @@ bool ConverterViewController::handleKeyPress(QKeyEvent* event) {
 }
 
 bool ConverterViewController::handleKeyRelease(QKeyEvent* event) {
+    if (isBackspace(event))
+        return true;
     KeypadButton* key = keyForEvent(event);
     if (!key)
         return false;

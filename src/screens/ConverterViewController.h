@@ -22,7 +22,8 @@ class QKeyEvent;
 // currency into the manager's current foreign currency (row One) and back (row Two). It follows the
 // current foreign currency and that record's rate and update date, so a new rate or another current
 // currency changes the results without a key being pressed. A physical keyboard types like the
-// keypad; Ctrl+C copies row One's converted amount.
+// keypad (either "." or "," is the decimal key) and Backspace takes back the last key; Ctrl+C copies
+// row One's converted amount.
 //
 // The manager must outlive the screen.
 class ConverterViewController : public ViewController {
@@ -48,6 +49,8 @@ public:
     void keypadAction(QAbstractButton* key);
     void decimalAction(QAbstractButton* key);
     void clearAction(QAbstractButton* key);
+    // Backspace on the keyboard: takes back the last digit, or the decimal point.
+    void deleteBackwardAction();
     // Puts row One's converted amount, as shown, on the clipboard.
     void copy();
 
@@ -72,6 +75,7 @@ private:
     void setLabelText(Label* label, const QString& text);
     // The key a keyboard event stands for, or nullptr.
     KeypadButton* keyForEvent(const QKeyEvent* event) const;
+    static bool isBackspace(const QKeyEvent* event);
     bool handleKeyPress(QKeyEvent* event);
     bool handleKeyRelease(QKeyEvent* event);
     void releaseKeyboardKeys();
@@ -82,7 +86,7 @@ private:
     std::shared_ptr<ForeignCurrency> m_foreignCurrency;
 
     QMetaObject::Connection m_rateObservation;
-    QMetaObject::Connection m_lastUpdateObservation;
+    QList<QMetaObject::Connection> m_lastUpdateObservations; // the date and whose rate it is
 
     // Outlets; null while the view is not loaded. The root is held as a plain widget: the event filter
     // still sees it while ~QWidget runs, when it is no longer a ConverterView to cast to.

@@ -8,11 +8,13 @@
 #include "DisplayFormatters.h"
 #include "EditViewController.h"
 #include "ForeignCurrencyListModel.h"
+#include "Icons.h"
 #include "ImageView.h"
 #include "Images.h"
 #include "Label.h"
 #include "NavigationController.h"
 #include "NavigationItem.h"
+#include "RateUpdateText.h"
 #include "Reachability.h"
 #include "Theme.h"
 #include "Views.h"
@@ -46,6 +48,15 @@ constexpr qreal kTextLeft = 34;
 constexpr qreal kSmallLineHeight = 12;
 // Room for the code line and two lines of name.
 constexpr int kCurrencyRowHeight = 54;
+constexpr qreal kPinSide = 10;
+
+const QPixmap& pinImage(qreal devicePixelRatio) {
+    static QPixmap image;
+    if (image.isNull() || !qFuzzyCompare(image.devicePixelRatio(), devicePixelRatio))
+        image = Icons::tinted(Icons::pin(), QSize(int(kPinSide), int(kPinSide)), Theme::grayColor(),
+                              devicePixelRatio);
+    return image;
+}
 
 } // namespace
 
@@ -90,7 +101,7 @@ void CurrencyViewController::loadView() {
 
 void CurrencyViewController::viewDidLoad() {
     ViewController::viewDidLoad();
-    setTitle(localized(QT_TRANSLATE_NOOP("Localizable", "Rates")));
+    setTitle(localized(QT_TRANSLATE_NOOP3("Localizable", "Currencies", "title of the currency list")));
     navigationItem()->setRightBarButtonItem(editButtonItem());
     if (!m_refreshItem) {
         m_refreshItem = new BarButtonItem(BarButtonItem::SystemItem::Refresh);
@@ -190,6 +201,10 @@ std::unique_ptr<TableViewCell> CurrencyViewController::makeCurrencyCell() const 
     Label* update = makeRowLabel(content, QRectF(maxX - 130, 25, 120, kSmallLineHeight),
                                  Theme::systemFont(10), Qt::AlignRight, Theme::grayColor(), UpdateLabelTag);
     Autoresizing::setMask(update, Autoresizing::FlexibleLeftMargin);
+    // Left of the update line's words, on a rate the user keeps; placed as the row is filled.
+    auto* pin = new ImageView(content);
+    pin->setContentMode(ImageView::ContentMode::ScaleAspectFit);
+    setTag(pin, PinImageTag);
     return cell;
 }
 
@@ -228,22 +243,33 @@ void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) cons
     if (auto* code = viewWithTag<Label>(content, CodeLabelTag))
         code->setText(record->currencyCode());
     if (auto* rate = viewWithTag<Label>(content, RateLabelTag)) {
-        rate->setText(record->rate() ? shortExchangeRateFormatter().stringFromDecimal(*record->rate())
+        rate->setText(record->rate() ? shortExchangeRateString(*record->rate())
                                      : localized(QT_TRANSLATE_NOOP("Localizable", "Unknown")));
     }
     auto* update = viewWithTag<Label>(content, UpdateLabelTag);
     if (update) {
-        update->setText(record->lastUpdate().isValid()
-                            ? shortUpdateDateFormatter().stringFromDate(record->lastUpdate())
-                            : localized(QT_TRANSLATE_NOOP("Localizable", "Never")));
+        update->setText(rateUpdateText(*record));
         // Editing needs the room for the name; the date is back when editing ends.
         update->setVisible(!isEditing());
+    }
+    qreal updateLeft = update ? update->geometry().right() + 1 : content->width() - 10;
+    if (update && update->isVisibleTo(content))
+        updateLeft -= QFontMetricsF(update->font()).horizontalAdvance(update->text());
+    if (auto* pin = viewWithTag<ImageView>(content, PinImageTag)) {
+        const bool pinned = record->keepsRate() && update && update->isVisibleTo(content);
+        pin->setVisible(pinned);
+        if (pinned) {
+            pin->setImage(pinImage(pin->devicePixelRatioF()));
+            setFrame(pin,
+                     QRectF(updateLeft - kPinSide - 2, update->geometry().top(), kPinSide, kSmallLineHeight));
+            updateLeft -= kPinSide + 2;
+        }
     }
     if (auto* name = viewWithTag<Label>(content, NameLabelTag)) {
         name->setText(m_manager.currencyNames().displayName(*record));
         qreal right = update ? update->geometry().right() + 1 : content->width() - 10;
         if (update && update->isVisibleTo(content))
-            right -= QFontMetricsF(update->font()).horizontalAdvance(update->text()) + 6;
+            right = updateLeft - 6;
         QRectF frame = name->geometry();
         frame.setRight(right);
         setFrame(name, frame);

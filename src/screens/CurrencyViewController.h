@@ -31,6 +31,7 @@ public:
     static inline const QString currencyCellIdentifier = QStringLiteral("CurrencyCell");
     enum Section { AddSection = 0, CurrencySection = 1 };
     enum Tag {
+        PinImageTag = 94,
         CheckImageTag = 95,
         CodeLabelTag = 96,
         RateLabelTag = 97,

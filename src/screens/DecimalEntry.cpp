@@ -5,6 +5,8 @@
 
 DecimalEntry::DecimalEntry(QObject* parent) : QObject(parent) {}
 
+DecimalEntry::~DecimalEntry() = default;
+
 bool DecimalEntry::appendDigit(int digit) {
     if (digit < 0 || digit > 9)
         return false;
@@ -39,6 +41,28 @@ bool DecimalEntry::startFraction() {
     return true;
 }
 
+bool DecimalEntry::deleteLast() {
+    if (m_decimalPosition == 0) {
+        if (m_currentValue.isZero())
+            return false;
+        --m_digitCount;
+        // The amount is never negative, so rounding down drops the last digit.
+        setCurrentValue(m_currentValue.multiplyByPowerOf10(-1).round({RoundingMode::Down, 0}));
+        return true;
+    }
+    if (m_fractionDigits == 0) {
+        // Only the point was typed: back to integer entry, the amount as it was.
+        setDecimalPosition(0);
+        return true;
+    }
+    --m_digitCount;
+    // The amount redraws with one decimal fewer, then the position steps back onto that digit.
+    --m_fractionDigits;
+    setCurrentValue(m_currentValue.round({RoundingMode::Down, m_fractionDigits}));
+    setDecimalPosition(m_decimalPosition - 1);
+    return true;
+}
+
 void DecimalEntry::clear() {
     m_fractionDigits = 0;
     m_digitCount = 0;
@@ -60,13 +84,35 @@ void DecimalEntry::reset() {
     setDecimalPosition(0);
 }
 
+namespace {
+
+// `operation` rounded to two decimals or, where that gives 0 for a result that is not, to its first
+// significant digits. Each figure is rounded once, from the exact result.
+template <typename Operation> Decimal roundedResult(Operation operation) {
+    const Decimal rounded = operation(DecimalEntry::resultBehavior());
+    if (!rounded.isZero())
+        return rounded;
+    const std::optional<int> leading = operation(DecimalEntry::entryBehavior()).leadingDigitExponent();
+    if (!leading)
+        return rounded;
+    return operation(RoundingBehavior::plain(DecimalEntry::kSmallResultDigits - 1 - *leading));
+}
+
+} // namespace
+
 Decimal DecimalEntry::resultOne() const {
-    return m_multiplier ? m_currentValue.multiply(*m_multiplier, resultBehavior()) : Decimal();
+    if (!m_multiplier)
+        return Decimal();
+    return roundedResult(
+        [&](RoundingBehavior behavior) { return m_currentValue.multiply(*m_multiplier, behavior); });
 }
 
 Decimal DecimalEntry::resultTwo() const {
+    if (!m_multiplier)
+        return Decimal();
     // The multiplier is never 0, so this never divides by zero.
-    return m_multiplier ? m_currentValue.divide(*m_multiplier, resultBehavior()) : Decimal();
+    return roundedResult(
+        [&](RoundingBehavior behavior) { return m_currentValue.divide(*m_multiplier, behavior); });
 }
 
 QString DecimalEntry::displayPattern(int fractionDigits) {
@@ -76,10 +122,15 @@ QString DecimalEntry::displayPattern(int fractionDigits) {
 }
 
 QString DecimalEntry::shownText(const QString& locale) const {
-    // Built afresh each time: the pattern follows the number of decimals typed.
-    NumberFormatter formatter(displayPattern(m_fractionDigits), locale);
-    formatter.setRoundingMode(RoundingMode::Plain);
-    return formatter.stringFromDecimal(shownValue());
+    // The pattern follows the number of decimals typed; the locale is looked up on every call, so a
+    // change of it takes effect at the next key.
+    const QString name = locale.isEmpty() ? LocaleCategories::numbers() : locale;
+    std::unique_ptr<NumberFormatter>& formatter = m_shownFormatters[{m_fractionDigits, name}];
+    if (!formatter) {
+        formatter = std::make_unique<NumberFormatter>(displayPattern(m_fractionDigits), name);
+        formatter->setRoundingMode(RoundingMode::Plain);
+    }
+    return formatter->stringFromDecimal(shownValue());
 }
 
 QString DecimalEntry::resultText(const Decimal& result) {

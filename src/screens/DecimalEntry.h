@@ -4,7 +4,12 @@
 
 #include <QObject>
 #include <QString>
+#include <map>
+#include <memory>
 #include <optional>
+#include <utility>
+
+class NumberFormatter;
 
 // The converter's typed amount and its arithmetic, without any widget: how the keypad's keys change
 // the amount, and what the four amount fields show. Every set of the three observable values
@@ -18,6 +23,8 @@ public:
     // is always exact, so no typed digit is ever rounded away.
     static constexpr int kMaxDigits = Decimal::kMaxDigits;
     static constexpr int kResultScale = 2;
+    // A result that two decimals would show as 0 keeps this many significant digits instead.
+    static constexpr int kSmallResultDigits = 3;
 
     // Building the typed amount: no fixed number of decimals.
     static RoundingBehavior entryBehavior() { return RoundingBehavior::plain(); }
@@ -25,10 +32,11 @@ public:
     static RoundingBehavior shownBehavior(int fractionDigits) {
         return RoundingBehavior::plain(fractionDigits);
     }
-    // Both converted amounts.
+    // Both converted amounts (but see smallResult).
     static RoundingBehavior resultBehavior() { return RoundingBehavior::plain(kResultScale); }
 
     explicit DecimalEntry(QObject* parent = nullptr);
+    ~DecimalEntry() override;
 
     Decimal currentValue() const { return m_currentValue; }
     // 0 in integer entry; otherwise the power of ten (negated) that the next digit gets.
@@ -45,6 +53,9 @@ public:
     // nothing and answers false.
     bool appendDigit(int digit);
     bool startFraction();
+    // Takes back the last key: the last digit typed, or the decimal point when no digit follows it.
+    // Answers false when there is nothing to take back.
+    bool deleteLast();
     void clear();
 
     // A rate as the multiplier: only a number greater than 0 is usable. The amount is then set to
@@ -54,14 +65,15 @@ public:
     void reset();
 
     Decimal shownValue() const { return m_currentValue.round(shownBehavior(m_fractionDigits)); }
-    // Amount x rate and amount / rate, rounded to two decimals; 0 without a usable rate.
+    // Amount x rate and amount / rate, rounded to two decimals; 0 without a usable rate. A result that
+    // is not 0 but would round to 0 shows its first three significant digits instead, so that a real
+    // amount never converts into nothing.
     Decimal resultOne() const;
     Decimal resultTwo() const;
 
     // "0", or "0." and `fractionDigits` zeros.
     static QString displayPattern(int fractionDigits);
-    // The shown amount through a number formatter made for this call in the ICU `locale` (empty: the
-    // locale for figures).
+    // The shown amount in the ICU `locale` (empty: the locale for figures).
     QString shownText(const QString& locale = {}) const;
     // A result as the decimal's own text: the separator of the locale for figures, no grouping, no
     // trailing zeros.
@@ -82,4 +94,6 @@ private:
     std::optional<Decimal> m_multiplier;
     int m_fractionDigits = 0;
     int m_digitCount = 0;
+    // One formatter per pattern and locale: building an ICU formatter costs more than a whole redraw.
+    mutable std::map<std::pair<int, QString>, std::unique_ptr<NumberFormatter>> m_shownFormatters;
 };

@@ -8,6 +8,7 @@
 #include "Label.h"
 #include "NavigationController.h"
 #include "NavigationItem.h"
+#include "Switch.h"
 #include "TableView.h"
 #include "TextField.h"
 #include "Theme.h"
@@ -22,6 +23,8 @@ namespace {
 const QString kCodeCellIdentifier = QStringLiteral("CurrencyCodeCell");
 const QString kLabelCellIdentifier = QStringLiteral("CurrencyLabelCell");
 const QString kRateCellIdentifier = QStringLiteral("CurrencyRateCell");
+const QString kKeepRateCellIdentifier = QStringLiteral("CurrencyKeepRateCell");
+constexpr int kKeepRateLabelTag = 97;
 
 // The placeholders are examples of what to type, not texts to translate.
 const QString kLocalCodePlaceholder = QStringLiteral("USD");
@@ -121,7 +124,7 @@ void EditViewController::viewDidAppear(bool animated) {
 }
 
 int EditViewController::numberOfRowsInSection(TableView*, int) {
-    return mode() == Mode::Local ? 1 : 3;
+    return mode() == Mode::Local ? 1 : 4;
 }
 
 QString EditViewController::titleForFooterInSection(TableView*, int) {
@@ -164,6 +167,8 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
         kind.emplace(RowKind{kRateCellIdentifier, QT_TRANSLATE_NOOP("Localizable", "Exchange Rate"),
                              m_rateField, letters | Qt::ImhPreferNumbers});
         break;
+    case KeepRateRow:
+        return mode() == Mode::Local ? nullptr : keepRateCell(tableView);
     default:
         return nullptr;
     }
@@ -223,16 +228,53 @@ std::unique_ptr<TableViewCell> EditViewController::cellForRowAtIndexPath(TableVi
         m_nameField->setDelegate(this);
         break;
     case RateRow:
-        if (made)
-            m_rateField->setText(foreign && foreign->rate()
-                                     ? longExchangeRateFormatter().stringFromDecimal(*foreign->rate())
-                                     : QString());
+        if (made) {
+            m_shownRateText = foreign && foreign->rate()
+                                  ? longExchangeRateFormatter().stringFromDecimal(*foreign->rate())
+                                  : QString();
+            m_rateField->setText(m_shownRateText);
+        }
         m_rateField->setDelegate(this);
         break;
     default:
         break;
     }
     updateSaveButton();
+    return cell;
+}
+
+std::unique_ptr<TableViewCell> EditViewController::keepRateCell(TableView* tableView) {
+    std::unique_ptr<TableViewCell> cell =
+        tableView->dequeueReusableCellWithIdentifier(kKeepRateCellIdentifier);
+    if (!cell) {
+        cell = std::make_unique<TableViewCell>(kKeepRateCellIdentifier);
+        cell->setSelectionStyle(TableViewCell::SelectionStyle::None);
+        QWidget* content = cell->contentView();
+        const qreal maxX = content->rect().right() + 1;
+        // The words reach to just before the switch; a long translation shrinks within a floor.
+        auto* label = new Label(content);
+        setFrame(label, QRectF(10, 11, maxX - 28 - Switch::kSize.width(), 22));
+        Autoresizing::setMask(label, Autoresizing::FlexibleWidth);
+        label->setFont(cell->textLabel()->font());
+        label->setTextColor(Theme::labelColor());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setAdjustsFontSizeToFitWidth(true);
+        label->setMinimumFontSize(12);
+        setTag(label, kKeepRateLabelTag);
+        auto* keep = new Switch(content);
+        setFrame(keep, QRectF(maxX - 10 - Switch::kSize.width(), 7, Switch::kSize.width(), 32));
+        Autoresizing::setMask(keep, Autoresizing::FlexibleLeftMargin);
+        keep->setObjectName(QStringLiteral("keepRateSwitch"));
+        // Like the fields, the switch is set from the record once: a reload keeps the user's choice.
+        const auto foreign = std::dynamic_pointer_cast<ForeignCurrency>(m_currency);
+        keep->setOn(foreign && foreign->keepsRate());
+        m_keepRateSwitch = keep;
+    }
+    const QString words = localized(QT_TRANSLATE_NOOP("Localizable", "Keep this rate"));
+    if (auto* label = viewWithTag<Label>(cell->contentView(), kKeepRateLabelTag))
+        label->setText(words);
+    if (m_keepRateSwitch)
+        m_keepRateSwitch->setAccessibleName(words);
     return cell;
 }
 
@@ -279,13 +321,9 @@ bool EditViewController::canSave() const {
         return false;
     if (mode() == Mode::Local || !m_rateField || m_rateField->text().isEmpty())
         return true;
-    // A rate of 0, or one the list would show as 0, converts everything into nothing.
+    // A rate of 0 converts everything into nothing; any greater one, however small, is a real rate.
     const std::optional<Decimal> rate = longExchangeRateFormatter().decimalFromString(m_rateField->text());
-    if (!rate || !(*rate > Decimal(0)))
-        return false;
-    const NumberFormatter& shown = shortExchangeRateFormatter();
-    const std::optional<Decimal> rounded = shown.decimalFromString(shown.stringFromDecimal(*rate));
-    return rounded && !rounded->isZero();
+    return rate && *rate > Decimal(0);
 }
 
 void EditViewController::updateSaveButton() {
@@ -310,9 +348,12 @@ void EditViewController::save() {
         auto foreign = std::dynamic_pointer_cast<ForeignCurrency>(m_currency);
         const QString rateText = m_rateField ? m_rateField->text() : QString();
         // The typed rate replaces any starting rate the insertion filled in; an empty field means 1.
-        std::optional<Decimal> rate = rateText.isEmpty()
-                                          ? std::optional<Decimal>(Decimal(1))
-                                          : longExchangeRateFormatter().decimalFromString(rateText);
+        // A rate left as it was shown is no typed one: it keeps its download date and its digits
+        // beyond the field's ten.
+        std::optional<Decimal> rate;
+        if (!foreign || rateText != m_shownRateText)
+            rate = rateText.isEmpty() ? std::optional<Decimal>(Decimal(1))
+                                      : longExchangeRateFormatter().decimalFromString(rateText);
         // A catalogue name shown in the user's language is stored as it was unless the user changed it.
         QString label = foreign ? m_manager.currencyNames().nameToStore(code, foreign->label(), name) : name;
         if (!foreign) {
@@ -326,9 +367,9 @@ void EditViewController::save() {
             if (listed && label.isEmpty())
                 label = foreign->label();
             if (listed && rateText.isEmpty())
-                rate = foreign->rate();
+                rate = std::nullopt;
         }
-        m_manager.editForeignCurrency(foreign, label, rate);
+        m_manager.editForeignCurrency(foreign, label, rate, m_keepRateSwitch && m_keepRateSwitch->isOn());
     }
     if (NavigationController* navigation = navigationController())
         navigation->popViewControllerAnimated(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BarButtonItem.h"
+#include "Switch.h"
 #include "TableView.h"
 #include "TableViewDataSource.h"
 #include "TableViewDelegate.h"
@@ -17,8 +18,9 @@ class CurrencyManager;
 // The one screen where a currency is typed in by hand. The currency it is handed chooses the mode:
 // the local currency (local mode: a code only, saved as the new local currency), none (new-currency
 // mode: code, name and rate, saved at the top of the list as the current currency) or a foreign
-// currency of the list (edit mode: the code is fixed, name and rate change). It pops itself from its
-// navigation stack on Save and on Cancel.
+// currency of the list (edit mode: the code is fixed, name and rate change). Outside local mode a
+// switch keeps the rate from being replaced by downloads. It pops itself from its navigation stack on
+// Save and on Cancel.
 class EditViewController final : public ViewController,
                                  public TableViewDataSource,
                                  public TableViewDelegate,
@@ -28,7 +30,7 @@ class EditViewController final : public ViewController,
 
 public:
     enum class Mode { Local, NewCurrency, Edit };
-    enum Row { CodeRow = 0, NameRow = 1, RateRow = 2 };
+    enum Row { CodeRow = 0, NameRow = 1, RateRow = 2, KeepRateRow = 3 };
 
     // The manager must outlive the editor.
     explicit EditViewController(CurrencyManager& manager, QObject* parent = nullptr);
@@ -53,6 +55,7 @@ public:
     TextField* codeField() const { return m_codeField; }
     TextField* nameField() const { return m_nameField; }
     TextField* rateField() const { return m_rateField; }
+    Switch* keepRateSwitch() const { return m_keepRateSwitch; }
 
     void viewWillAppear(bool animated) override;
     void viewDidAppear(bool animated) override;
@@ -83,13 +86,17 @@ protected:
 private:
     void updateSaveButton();
     void closeIfRecordLeft();
+    std::unique_ptr<TableViewCell> keepRateCell(TableView* tableView);
 
     CurrencyManager& m_manager;
     std::shared_ptr<Currency> m_currency;
     QString m_suggestedCode;
     QPointer<TableView> m_tableView;
-    QPointer<TextField> m_codeField; // owned by its cell
-    QPointer<TextField> m_nameField; // owned by its cell
-    QPointer<TextField> m_rateField; // owned by its cell
+    QPointer<TextField> m_codeField;   // owned by its cell
+    QPointer<TextField> m_nameField;   // owned by its cell
+    QPointer<TextField> m_rateField;   // owned by its cell
+    QPointer<Switch> m_keepRateSwitch; // owned by its cell
+    // The rate as the field first showed it: saved unchanged, it is not a rate the user typed.
+    QString m_shownRateText;
     QPointer<BarButtonItem> m_saveItem;
 };

@@ -21,15 +21,18 @@ const Paragraph kParagraphs[] = {
          "Type an amount on the keypad of the first tab. The upper row shows it in your local "
          "currency and converted into the current foreign currency; the lower row shows the same "
          "amount in the foreign currency and converted back. Results are exact and rounded to "
-         "two decimals. C clears the amount. On a computer you can type digits, the decimal "
-         "point, Escape or Delete, and copy the converted amount with Ctrl+C.")},
+         "two decimals; a result too small for that shows its first three significant digits. C "
+         "clears the amount. On a computer you can type digits and the decimal point (a point or a "
+         "comma), take back the last key with Backspace, clear with Escape or Delete, and copy the "
+         "converted amount with Ctrl+C.")},
     {QT_TRANSLATE_NOOP("Localizable", "Foreign currencies"),
      QT_TRANSLATE_NOOP("Localizable",
                        "The Rates tab lists your foreign currencies with their rate (how much of the "
                        "foreign currency one unit of your local currency buys) and the time of the last "
                        "download. Tap a currency to make it the one the keypad converts into. Tap Edit to "
                        "delete currencies, to move them by their grips, or to change the name or the rate "
-                       "of one.")},
+                       "of one. A rate you type reads Your rate until the next download replaces it; with "
+                       "Keep this rate on, downloads leave it alone (a pin marks it).")},
     {QT_TRANSLATE_NOOP("Localizable", "Adding currencies"),
      QT_TRANSLATE_NOOP(
          "Localizable",

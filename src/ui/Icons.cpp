@@ -171,6 +171,17 @@ QIcon Icons::checkmark() {
     });
 }
 
+QIcon Icons::pin() {
+    return draw([](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(15, 9), 6.5, 6.5);             // the head
+        p.drawRoundedRect(QRectF(8, 14, 14, 3.5), 1.5, 1.5); // the collar
+        p.setPen(strokePen(2.4));
+        p.drawLine(QPointF(15, 17), QPointF(15, 27)); // the needle
+    });
+}
+
 QPixmap Icons::tinted(const QIcon& icon, const QSize& size, const QColor& color, qreal devicePixelRatio) {
     QPixmap pixmap = icon.pixmap(size, devicePixelRatio);
     QPainter painter(&pixmap);

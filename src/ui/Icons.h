@@ -18,6 +18,7 @@ public:
     static QIcon refresh();    // a circular arrow
     static QIcon add();        // a plus sign
     static QIcon checkmark();  // a tick
+    static QIcon pin();        // a pushpin, for what the user fixed in place
 
     // `icon` at `size` points with every opaque pixel painted `color`, keeping the alpha.
     static QPixmap tinted(const QIcon& icon, const QSize& size, const QColor& color, qreal devicePixelRatio);

@@ -5,6 +5,7 @@
 #include "AlertView.h"
 #include "AppDelegate.h"
 #include "AppWindow.h"
+#include "CurrencyManager.h"
 #include "CurrencyViewController.h"
 #include "CutTexts.h"
 #include "EditViewController.h"
@@ -128,6 +129,9 @@ protected:
 };
 
 TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
+    // The current currency's rate is the user's and kept: its words stand where a date would.
+    CurrencyManager& manager = app->currencyManager();
+    manager.editForeignCurrency(manager.foreignCurrency(), QString(), Decimal::fromString("0.95"), true);
     openTab<ViewController>(ConverterTab);
     expectWhole("converter");
 

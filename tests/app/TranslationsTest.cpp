@@ -18,6 +18,7 @@ namespace {
 struct Message {
     QString context;
     QString source;
+    QString comment; // what tells apart two texts with the same English, if anything
     bool numerus = false;
     QString translation; // as written in the .ts file (the first form of a plural)
 };
@@ -51,10 +52,13 @@ TsFile readTs(const QString& path) {
             if (name == QLatin1String("name")) {
                 context = xml.readElementText();
             } else if (name == QLatin1String("message")) {
-                message = Message{context, {}, xml.attributes().value("numerus") == QLatin1String("yes"), {}};
+                message =
+                    Message{context, {}, {}, xml.attributes().value("numerus") == QLatin1String("yes"), {}};
                 skip = false;
             } else if (name == QLatin1String("source")) {
                 message.source = xml.readElementText();
+            } else if (name == QLatin1String("comment")) {
+                message.comment = xml.readElementText();
             } else if (name == QLatin1String("translation")) {
                 const auto type = xml.attributes().value("type");
                 skip = type == QLatin1String("obsolete") || type == QLatin1String("vanished");
@@ -142,7 +146,7 @@ TEST(Translations, everyLanguageIsShippedCompiledAndListsTheSameTexts) {
     std::map<QString, std::set<std::pair<QString, QString>>> textsByLanguage;
     for (const TsFile& file : files)
         for (const Message& message : file.messages)
-            textsByLanguage[file.language].insert({message.context, message.source});
+            textsByLanguage[file.language].insert({message.context, message.source + u'|' + message.comment});
 
     const QStringList shipped{"de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
     EXPECT_EQ(textsByLanguage.size(), std::size_t(shipped.size()));
@@ -159,7 +163,7 @@ TEST(Translations, everyLanguageIsShippedCompiledAndListsTheSameTexts) {
         EXPECT_EQ(texts, textsByLanguage["de"]) << language.toStdString();
     // Both contexts of the program are there: the default table and the review request.
     std::set<QString> contexts;
-    for (const auto& [context, source] : textsByLanguage["de"])
+    for (const auto& [context, text] : textsByLanguage["de"])
         contexts.insert(context);
     EXPECT_TRUE(contexts.count(QStringLiteral("Localizable")));
     EXPECT_TRUE(contexts.count(QStringLiteral("ZkSolicitReview")));
@@ -176,7 +180,9 @@ TEST(Translations, everyTextIsTranslatedKeepingPlaceholdersLineBreaksAndEndSpace
         for (const Message& message : file.messages) {
             const QByteArray context = message.context.toUtf8();
             const QByteArray source = message.source.toUtf8();
-            const QString compiled = translator->translate(context.constData(), source.constData(), nullptr,
+            const QByteArray comment = message.comment.toUtf8();
+            const QString compiled = translator->translate(context.constData(), source.constData(),
+                                                           comment.isEmpty() ? nullptr : comment.constData(),
                                                            message.numerus ? 1 : -1);
             const std::string where =
                 message.context.toStdString() + " \"" + message.source.toStdString() + "\"";

@@ -193,3 +193,50 @@ TEST(RateUpdates, aTerminatedProgramHasSavedEveryRateAndItsLastUpdate) {
     EXPECT_EQ(lines.filter(QRegularExpression("^1 USD = EUR 0\\.\\d+$")).size(), 1)
         << lines.join('\n').toStdString();
 }
+
+TEST(RateUpdates, aTypedRateSurvivesAForcedRefreshOnlyWhenKeptAndTheSwitchIsSavedWithTheRecord) {
+    RateServerProcess server(kServer);
+    ASSERT_NE(server.port(), 0);
+    TempConfig config;
+    UserDefaults defaults(config.preferencesPath());
+    defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
+    defaults.setObject("localCurrency", QVariantMap{{"currencyCode", "USD"}});
+    defaults.setObject("foreignCurrenciesStandard", QVariantList{QVariantMap{{"currencyCode", "EUR"}},
+                                                                 QVariantMap{{"currencyCode", "GBP"}}});
+    defaults.setObject("automaticUpdatesEnabled", false);
+    CurrencyManager::Environment environment{defaults, Bundle::mainBundle()};
+    environment.rateService.serverHost = server.hostAndPort();
+    {
+        CurrencyManager manager(environment);
+        const auto eur = manager.foreignCurrencies().at(0);
+        const auto gbp = manager.foreignCurrencies().at(1);
+        manager.editForeignCurrency(eur, QString(), Decimal::fromString("0.95"), true);
+        manager.editForeignCurrency(gbp, QString(), Decimal::fromString("0.5"), false);
+        manager.forceUpdate();
+        ASSERT_TRUE(waitUntil(
+            [&] { return manager.activeConnections().isEmpty() && manager.queuedLookupCount() == 0; },
+            30000));
+
+        EXPECT_EQ(eur->rate(), Decimal::fromString("0.95"));
+        EXPECT_FALSE(eur->lastUpdate().isValid());
+        EXPECT_TRUE(eur->showsUserRate());
+        // Unkept, the typed rate gave way to the download, which dates it.
+        EXPECT_NE(gbp->rate(), Decimal::fromString("0.5"));
+        EXPECT_TRUE(gbp->lastUpdate().isValid());
+        EXPECT_FALSE(gbp->showsUserRate());
+        manager.save();
+    }
+
+    // The switch is a key of the record's own, written only when on; the next start reads it back.
+    const QVariantList stored = storedCurrencies(config);
+    ASSERT_EQ(stored.size(), 2);
+    EXPECT_EQ(stored.at(0).toMap().value("keepsRate"), QVariant(true));
+    EXPECT_FALSE(stored.at(1).toMap().contains("keepsRate"));
+    UserDefaults again(config.preferencesPath());
+    again.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
+    CurrencyManager restarted({again, Bundle::mainBundle()});
+    EXPECT_TRUE(restarted.foreignCurrencies().at(0)->keepsRate());
+    EXPECT_TRUE(restarted.foreignCurrencies().at(0)->showsUserRate());
+    EXPECT_FALSE(restarted.foreignCurrencies().at(1)->keepsRate());
+    EXPECT_EQ(restarted.foreignCurrencies().at(0)->rate(), Decimal::fromString("0.95"));
+}

@@ -230,11 +230,11 @@ TEST_F(CurrencyManagerState, listOperationsKeepTheCurrentRecordAndSayWhatChanged
     EXPECT_EQ(chf->label(), "Swiss Franc");
     EXPECT_EQ(rateText(chf), "0.88");
 
-    EXPECT_TRUE(m.editForeignCurrency(chf, QString(), Decimal::fromString("0.5")));
+    EXPECT_TRUE(m.editForeignCurrency(chf, QString(), Decimal::fromString("0.5"), false));
     EXPECT_EQ(chf->label(), "Swiss Franc"); // an emptied name takes the catalogue's again
     EXPECT_EQ(rateText(chf), "0.5");
     m.removeForeignCurrencyAtIndex(0);
-    EXPECT_FALSE(m.editForeignCurrency(chf, "Gone", Decimal(2)));
+    EXPECT_FALSE(m.editForeignCurrency(chf, "Gone", Decimal(2), false));
     EXPECT_EQ(chf->label(), "Swiss Franc");
     EXPECT_EQ(events, QStringList({"moved 1 0", "current GBP", "inserted 0", "current CHF", "data CHF",
                                    "removed 0", "current GBP"}));

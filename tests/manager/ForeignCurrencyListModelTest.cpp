@@ -53,7 +53,7 @@ TEST_F(ForeignCurrencyListModelTest, followsALongRandomRunOfManagerOperationsRow
             break;
         case 5:
             m.editForeignCurrency(m.foreignCurrencies().at(anyRow()), QStringLiteral("Name %1").arg(step),
-                                  Decimal(step));
+                                  Decimal(step), step % 2 == 0);
             break;
         default: { // a rate arrival changes the rows of its record, however many, and no other
             changedRows.clear();

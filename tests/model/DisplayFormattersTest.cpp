@@ -1,5 +1,6 @@
 #include "DisplayFormatters.h"
 
+#include "LocalFigures.h"
 #include "ServiceNumberFormatter.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,21 @@ TEST(DisplayFormatters, rateFormattersKeepTheirFractionDigitsInEveryLocale) {
         EXPECT_EQ(longRate->stringFromDecimal(d("1234567.5")), expected("1234567.50000")) << locale;
     }
     EXPECT_EQ(makeShortExchangeRateFormatter("de_DE")->stringFromDecimal(d("1.5")), "1,50000");
+
+    // The list keeps the five digits wherever they show a significant one; a smaller rate (a dollar
+    // in rials, gold) shows four significant figures, within the long form's ten fraction digits.
+    const std::pair<const char*, const char*> listed[] = {
+        {"2", "2.00000"},
+        {"0.0000051", "0.00001"},
+        {"0.000005", "0.000005000"}, // rounds to even, to 0.00000
+        {"0.00000072727", "0.0000007273"},
+        {"0.0000000727", "0.0000000727"},
+        {"0.00000000001", "0.0000000000"},
+    };
+    for (const auto& [rate, shown] : listed) {
+        EXPECT_EQ(shortExchangeRateString(d(rate), "de_DE"), QString::fromLatin1(shown).replace(".", ","));
+        EXPECT_EQ(shortExchangeRateString(d(rate)), local(shown)); // the shared formatters
+    }
     EXPECT_FALSE(makeLongExchangeRateFormatter("de_DE")->decimalFromString("1.5"));
 }
 

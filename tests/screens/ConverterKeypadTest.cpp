@@ -40,7 +40,7 @@ TEST_F(ConverterFixture, showsExactlyTheDecimalsTypedAndOneLeadingZero) {
     EXPECT_EQ(text("amountOriginalOne"), local("12.057"));
 }
 
-TEST_F(ConverterFixture, convertsBothWaysRoundedHalfUpToCentsWithoutTrailingZeros) {
+TEST_F(ConverterFixture, convertsBothWaysRoundedHalfUpToCentsOrToThreeDigitsOfATinyResult) {
     show();
     const struct {
         const char* rate;
@@ -52,6 +52,12 @@ TEST_F(ConverterFixture, convertsBothWaysRoundedHalfUpToCentsWithoutTrailingZero
         {"8", "1", {"1", "8", "1", "0.13"}},
         {"1.35", "10", {"10", "13.5", "10", "7.41"}},
         {"0.9234", "125.5", {"125.5", "115.89", "125.5", "135.91"}},
+        // Cents would show nothing of a real amount: its first three significant digits instead.
+        {"0.00001", "100", {"100", "0.001", "100", "10000000"}},
+        {"0.00001234", "10", {"10", "0.000123", "10", "810372.77"}},
+        {"123456", "1", {"1", "123456", "1", "0.0000081"}},
+        {"0.001", "4.95", {"4.95", "0.00495", "4.95", "4950"}},
+        {"0.001", "5", {"5", "0.01", "5", "5000"}}, // 0.005 rounds up to a cent
     };
     for (const auto& c : cases) {
         eur()->setRate(rate(c.rate));
@@ -107,6 +113,12 @@ TEST_F(ConverterFixture, followsTheCurrentCurrencyItsLabelsAndItsUpdateDate) {
     const QDateTime downloaded(QDate(2026, 12, 6), QTime(9, 30), QTimeZone::utc());
     eur()->setLastUpdate(downloaded);
     // Nothing here runs right to left, so no bidirectional isolate (no font draws one).
+    EXPECT_EQ(text("labelUpdateDate"),
+              "Last Update: " + shortUpdateDateFormatter().stringFromDate(downloaded));
+    // A typed rate is the user's, not the download's; the next download dates it again.
+    eur()->setTypedRate(*rate("0.95"));
+    EXPECT_EQ(text("labelUpdateDate"), "Last Update: Your rate");
+    eur()->takeDownloadedRate(*rate("0.91"), downloaded);
     EXPECT_EQ(text("labelUpdateDate"),
               "Last Update: " + shortUpdateDateFormatter().stringFromDate(downloaded));
 
@@ -202,6 +214,21 @@ TEST_F(ConverterFixture, aPhysicalKeyboardTypesLikeTheKeypadAndCtrlCCopiesRowOne
     EXPECT_EQ(shownAtClick, local("12.5")) << "the click comes after the change";
     QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "25");
+
+    // Backspace takes back one key, the point included, and clicks only when it does; "," is the
+    // decimal key whatever the locale writes.
+    QTest::keyClick(view(), Qt::Key_Escape);
+    QTest::keyClicks(view(), "5,25");
+    EXPECT_EQ(amounts(), local(Amounts{"5.25", "10.5", "5.25", "2.63"}));
+    clicks.clear();
+    for (const char* shown : {"5.2", "5", "5", "0", "0"}) {
+        QTest::keyClick(view(), Qt::Key_Backspace);
+        EXPECT_EQ(text("amountOriginalOne"), local(shown));
+    }
+    EXPECT_EQ(clicks.size(), 4);
+    EXPECT_TRUE(decimalKey()->isVisible()) << "the point taken back, the decimal key returns";
+    QTest::keyClicks(view(), "1.5");
+    EXPECT_EQ(text("amountOriginalOne"), local("1.5"));
 
     QTest::keyClick(view(), Qt::Key_Escape);
     EXPECT_EQ(amounts(), local(Amounts{"0", "0", "0", "0"}));

@@ -128,7 +128,7 @@ TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateD
     gbp->setLastUpdate(QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
     CurrencyViewController* screen = showList();
 
-    EXPECT_EQ(screen->title(), "Rates");
+    EXPECT_EQ(screen->title(), "Currencies");
     ASSERT_EQ(table->numberOfSections(), 2);
     EXPECT_EQ(header(0), "Add Currency ");
     EXPECT_EQ(header(1), "Select a Foreign Currency");
@@ -146,6 +146,10 @@ TEST_F(CurrencyViewControllerTest, showsAnAddRowAndOneRowPerCurrencyWithItsRateD
     EXPECT_EQ(textAt(table, IndexPath(1, 3), Tag::CodeLabelTag), "XAU");
     EXPECT_EQ(textAt(table, IndexPath(1, 3), Tag::RateLabelTag), "Unknown");
     EXPECT_EQ(checkedRow(), 0);
+    // A rate too small for five decimals (a dollar in rials) shows four significant figures.
+    manager->foreignCurrencies().first()->setRate(Decimal::fromString("0.00000072727"));
+    table->reloadData();
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), local("0.0000007273"));
 
     // The rate and date keep their distance to the right edge of the row; a large rate shrinks to
     // show every digit.
@@ -495,17 +499,32 @@ TEST_F(CurrencyViewControllerTest, refreshWithTheServerUnreachableExplainsWhyInO
 TEST_F(CurrencyViewControllerTest, refreshWithTheServerReachableDownloadsEveryRateAndTheRowsFollow) {
     internetReachable = false; // must not matter
     showList(server.hostAndPort());
+    // Typed rates are the user's until a download replaces them; a kept one is not even asked for.
+    const auto& list = manager->foreignCurrencies();
+    manager->editForeignCurrency(list.at(0), QString(), Decimal::fromString("0.95"), false);
+    manager->editForeignCurrency(list.at(1), QString(), Decimal::fromString("0.8"), true);
+    const auto pinShown = [this](int row) {
+        TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(1, row));
+        return viewWithTag<ImageView>(cell->contentView(), Tag::PinImageTag)
+            ->isVisibleTo(cell->contentView());
+    };
+    EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag), "Your rate");
+    EXPECT_FALSE(pinShown(0));
+    EXPECT_TRUE(pinShown(1));
 
     clickBarButton(false); // Refresh
 
     EXPECT_FALSE(shownAlert());
-    EXPECT_EQ(manager->activeConnections().size(), 3);
+    EXPECT_EQ(manager->activeConnections().size(), 2);
     EXPECT_TRUE(manager->networkActivityIndicatorVisible());
     ASSERT_TRUE(waitUntil([this] { return manager->activeConnections().isEmpty(); }));
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::RateLabelTag), local("0.92000"));
     EXPECT_EQ(textAt(table, IndexPath(1, 2), Tag::RateLabelTag), local("155.25000"));
     EXPECT_EQ(textAt(table, IndexPath(1, 0), Tag::UpdateLabelTag),
               shortUpdateDateFormatter().stringFromDate(now));
+    EXPECT_EQ(textAt(table, IndexPath(1, 1), Tag::RateLabelTag), local("0.80000"));
+    EXPECT_EQ(textAt(table, IndexPath(1, 1), Tag::UpdateLabelTag), "Your rate");
+    EXPECT_TRUE(pinShown(1));
     EXPECT_FALSE(shownAlert());
 }
 

@@ -85,13 +85,17 @@ TEST_F(EditViewControllerTest, localModeAsksForACodeOnlyAndSavesANewLocalCurrenc
     EXPECT_EQ(codes(*manager), QStringList({"EUR", "USD", "GBP", "JPY"}));
 }
 
-TEST_F(EditViewControllerTest, editModeFixesTheCodeAndChangesNameAndRate) {
+TEST_F(EditViewControllerTest, editModeFixesTheCodeAndChangesNameRateAndWhetherTheRateIsKept) {
     const auto gbp = manager->foreignCurrencies().at(1);
     ASSERT_EQ(gbp->currencyCode(), "GBP");
+    const QDateTime downloaded(QDate(2026, 12, 1), QTime(9, 30), QTimeZone::utc());
+    gbp->setLastUpdate(downloaded);
     EditViewController* editor = openEditor(gbp);
 
     EXPECT_EQ(editor->title(), "Foreign Currency");
-    EXPECT_EQ(editor->tableView()->numberOfRowsInSection(0), 3);
+    EXPECT_EQ(editor->tableView()->numberOfRowsInSection(0), 4);
+    ASSERT_TRUE(editor->keepRateSwitch());
+    EXPECT_FALSE(editor->keepRateSwitch()->isOn());
     EXPECT_EQ(footer(editor), "Value of 1 USD in above currency");
     EXPECT_EQ(editor->codeField()->text(), "GBP");
     EXPECT_FALSE(editor->codeField()->isEnabled());
@@ -117,6 +121,21 @@ TEST_F(EditViewControllerTest, editModeFixesTheCodeAndChangesNameAndRate) {
     EXPECT_EQ(rateText(gbp), "0.8");
     EXPECT_EQ(gbp->label(), "Sterling");
     EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
+    // A typed rate is the user's: it has no download date.
+    EXPECT_FALSE(gbp->lastUpdate().isValid());
+    EXPECT_TRUE(gbp->isUserRate());
+    EXPECT_FALSE(gbp->keepsRate());
+
+    // Saved untouched, a downloaded rate stays the download's, to the last digit; the switch keeps it.
+    gbp->takeDownloadedRate(Decimal::fromString("0.123456789012345"), downloaded);
+    editor = openEditor(gbp);
+    QTest::mouseClick(editor->keepRateSwitch(), Qt::LeftButton);
+    clickBarButton(true);
+    ASSERT_TRUE(editorClosed());
+    EXPECT_EQ(rateText(gbp), "0.123456789012345");
+    EXPECT_EQ(gbp->lastUpdate(), downloaded);
+    EXPECT_TRUE(gbp->keepsRate());
+    EXPECT_TRUE(openEditor(gbp)->keepRateSwitch()->isOn());
 }
 
 TEST_F(EditViewControllerTest, aCatalogueNameShownInTheUsersLanguageIsNotStoredBackUnlessEdited) {
@@ -320,13 +339,13 @@ TEST_F(EditViewControllerTest, anEmptyCodeCannotBeSavedInEitherMode) {
     }
 }
 
-TEST_F(EditViewControllerTest, aRateOfZeroOrThatShowsAsZeroCannotBeSaved) {
+TEST_F(EditViewControllerTest, onlyARateOfZeroCannotBeSavedHoweverSmallTheRateIs) {
     EditViewController* editor = openEditor(nullptr);
     QTest::keyClicks(editor->codeField(), "ZZZ");
     BarButton* save = navigation->navigationBar()->rightButton();
     const std::pair<const char*, bool> cases[] = {
-        {"0", false},      {"0.00000", false}, {"0.000001", false}, // the list would show 0.00000
-        {"0.00001", true}, {"2", true},        {"", true},          // empty saves the rate 1
+        {"0", false},      {"0.00000", false}, {"0.000001", true}, // shown in the list with its digits
+        {"0.00001", true}, {"2", true},        {"", true},         // empty saves the rate 1
     };
     for (const auto& [text, savable] : cases) {
         retype(editor->rateField(), text);
@@ -337,6 +356,10 @@ TEST_F(EditViewControllerTest, aRateOfZeroOrThatShowsAsZeroCannotBeSaved) {
     QTest::keyClick(editor->rateField(), Qt::Key_Return);
     EXPECT_EQ(navigation->topViewController(), editor) << "Done does not save a rate of 0 either";
     EXPECT_EQ(codes(*manager), QStringList({"EUR", "GBP", "JPY"}));
+    retype(editor->rateField(), "0.0000001");
+    QTest::keyClick(editor->rateField(), Qt::Key_Return);
+    ASSERT_TRUE(editorClosed());
+    EXPECT_EQ(rateText(manager->foreignCurrencies().first()), "0.0000001");
 }
 
 TEST_F(EditViewControllerTest, inACommaLocaleTheDecimalKeysTypeACommaInTheRateField) {

@@ -3,7 +3,8 @@
 
 TYPED is keypad input (at most 38 digits, a lone leading zero not counted, at most one "."), RATE a
 positive rate with up to 10 decimals; ONE = TYPED x RATE and TWO = TYPED / RATE, each rounded once,
-ROUND_HALF_UP, to 2 decimals (or to 38 significant digits when coarser), plain, no trailing zeros.
+ROUND_HALF_UP, to 2 decimals (or to 38 significant digits when coarser; or, where 2 decimals would
+give 0 for a result that is not, to 3 significant digits), plain, no trailing zeros.
 """
 import random
 import sys
@@ -49,7 +50,10 @@ def round_once(exact):
     if exact == 0:
         return Decimal(0)
     exponent = max(exact.adjusted() - 37, -2)
-    return exact.quantize(Decimal(1).scaleb(exponent), rounding=ROUND_HALF_UP, context=wide)
+    rounded = exact.quantize(Decimal(1).scaleb(exponent), rounding=ROUND_HALF_UP, context=wide)
+    if rounded == 0:
+        rounded = exact.quantize(Decimal(1).scaleb(exact.adjusted() - 2), rounding=ROUND_HALF_UP, context=wide)
+    return rounded
 
 
 for _ in range(count):
