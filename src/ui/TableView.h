@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IndexPath.h"
+#include "SectionIndex.h"
 #include "TableViewCell.h"
 
 #include <QAbstractScrollArea>
@@ -24,6 +25,10 @@ class TableViewDelegate;
 //
 // The rows are loaded by reloadData() or, the first time, when the table is shown; the counts and
 // rectangles it answers are those of the last load.
+//
+// The implementation is split by concern: TableView.cpp loads the rows, keeps the cells, the selection
+// and the events; TableViewLayout.cpp lays sections and rows out and places the cells; and
+// TableViewEditing.cpp holds the editing state with its delete confirmation and reordering.
 class TableView final : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -168,13 +173,10 @@ private:
     IndexPath proposedIndexPath(int cellTop) const;
     bool isValidMoveTarget(const IndexPath& target) const;
 
-    QRectF sectionIndexArea() const;
-    qreal sectionIndexSlot() const;
     void trackSectionIndex(const QPoint& pos);
     void scrollToSection(int section);
 
     void paintSectionTitles(QPainter& painter, const SectionGeometry& geometry, int section) const;
-    void paintSectionIndex(QPainter& painter) const;
 
     Style m_style;
     TableViewDataSource* m_dataSource = nullptr; // not owned
@@ -184,7 +186,7 @@ private:
     bool m_editing = false;
 
     std::vector<SectionData> m_data;
-    QStringList m_indexTitles;
+    SectionIndex m_sectionIndex;
     std::vector<SectionGeometry> m_geometry;
     int m_contentHeight = 0;
 
@@ -200,7 +202,6 @@ private:
     QPoint m_pressPos;
     int m_pressScroll = 0;
     bool m_scrolling = false;
-    bool m_indexTracking = false;
 
     QVariantAnimation* m_layoutAnimation = nullptr;         // owned by the table
     std::map<const TableViewCell*, QRect> m_animationStart; // content coordinates
