@@ -1,5 +1,6 @@
 #include "TableView.h"
 
+#include "KeyboardFocus.h"
 #include "TableViewDataSource.h"
 #include "TableViewDelegate.h"
 #include "Theme.h"
@@ -23,6 +24,7 @@ TableView::TableView(Style style, QWidget* parent)
     : QAbstractScrollArea(parent), m_style(style), m_rowHeight(Theme::rowHeight) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
+    KeyboardFocus::watch();
     // Phone-style: no scroll bars; the wheel, dragging the rows, the keys and the index scroll.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -88,6 +90,8 @@ void TableView::reloadData() {
     loadData();
     updateGeometry();
     layoutCells();
+    if (m_showsFocus)
+        showFocus(); // the selection went with the old rows; the keyboard's place stays
 }
 
 void TableView::loadData() {
@@ -185,12 +189,8 @@ void TableView::enqueueCell(TableViewCell* cell, bool resetSelection) {
 void TableView::configureCell(TableViewCell* cell, const IndexPath& indexPath, bool animated) {
     cell->setAccessoryOverride(m_delegate ? m_delegate->accessoryTypeForRowWithIndexPath(this, indexPath)
                                           : std::nullopt);
-    const bool editable = m_editing && m_dataSource && m_dataSource->canEditRowAtIndexPath(this, indexPath);
-    const auto editingStyle = !editable    ? TableViewCell::EditingStyle::None
-                              : m_delegate ? m_delegate->editingStyleForRowAtIndexPath(this, indexPath)
-                                           : TableViewCell::EditingStyle::Delete;
-    const bool movable = editable && m_dataSource->canMoveRowAtIndexPath(this, indexPath);
-    cell->setEditing(m_editing, editingStyle == TableViewCell::EditingStyle::Delete, movable, animated);
+    cell->setEditing(m_editing, editingStyleFor(indexPath) == TableViewCell::EditingStyle::Delete,
+                     canMoveRow(indexPath), animated);
     cell->setShowingDeleteConfirmation(m_confirming == indexPath);
     const bool selected = m_selected == indexPath;
     if (cell->isSelected() != selected)
@@ -249,6 +249,42 @@ void TableView::cancelPress() {
     if (m_pressed)
         unhighlightUnlessSelected(*m_pressed);
     m_pressed.reset();
+}
+
+// The row the keys act on: the selected one, or else where the keyboard last was.
+std::optional<IndexPath> TableView::focusedRow() const {
+    return m_selected ? m_selected : m_cursor;
+}
+
+void TableView::moveFocusTo(const IndexPath& indexPath) {
+    m_showsFocus = true;
+    selectRowAtIndexPath(indexPath);
+    scrollToRowAtIndexPath(indexPath, ScrollPosition::None);
+}
+
+// Draws the keyboard's place: the cursor, kept inside the rows when they changed under it, or the
+// first row.
+void TableView::showFocus() {
+    if (m_selected || !m_loaded)
+        return;
+    std::optional<IndexPath> row = m_cursor;
+    if (row && !isValid(*row)) {
+        const int rows = numberOfRowsInSection(row->section());
+        row = rows > 0 ? std::optional(IndexPath(row->section(), std::min(row->row(), rows - 1)))
+                       : std::nullopt;
+    }
+    if (!row)
+        row = neighbourRow(std::nullopt, 1);
+    if (row)
+        moveFocusTo(*row);
+}
+
+void TableView::hideFocus() {
+    if (!m_showsFocus)
+        return;
+    m_showsFocus = false;
+    if (m_selected && m_selected == m_cursor)
+        deselectRowAtIndexPath(*m_selected, false);
 }
 
 std::optional<IndexPath> TableView::neighbourRow(const std::optional<IndexPath>& from, int step) const {
@@ -316,6 +352,7 @@ void TableView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     ensureLoaded();
+    m_showsFocus = false; // the pointer's row is selected by the tap, if at all
     // Keep the focus in a text field of a row; otherwise the table takes it for the arrow keys.
     if (!isAncestorOf(QApplication::focusWidget()))
         setFocus(Qt::MouseFocusReason);
@@ -406,27 +443,52 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
 
 void TableView::keyPressEvent(QKeyEvent* event) {
     ensureLoaded();
+    if (m_editing && editingKeyPress(event))
+        return;
     switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down: {
-        const auto from = m_selected ? m_selected : m_cursor;
-        if (const auto next = neighbourRow(from, event->key() == Qt::Key_Down ? 1 : -1)) {
-            selectRowAtIndexPath(*next);
-            scrollToRowAtIndexPath(*next, ScrollPosition::None);
-        }
+        hideDeleteConfirmation();
+        if (const auto next = neighbourRow(focusedRow(), event->key() == Qt::Key_Down ? 1 : -1))
+            moveFocusTo(*next);
         return;
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: {
-        const auto row = m_selected ? m_selected : m_cursor;
-        if (row && isValid(*row))
+    case Qt::Key_Space:
+        // The Delete button that is showing takes the key before the focused row does.
+        if (m_confirming) {
+            commitDeletion(*m_confirming);
+        } else if (const auto row = focusedRow(); row && isValid(*row)) {
             userSelectRow(*row);
+        }
         return;
-    }
+    case Qt::Key_Escape:
+        if (m_confirming) {
+            hideDeleteConfirmation();
+            return;
+        }
+        break;
     default:
-        QAbstractScrollArea::keyPressEvent(event);
+        break;
     }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+// The focused row is drawn selected from the first Tab into the table, not only after an arrow key,
+// and no longer once the focus has moved on (a window losing the focus keeps it, as lists do).
+void TableView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    if (KeyboardFocus::cameByKeyboard(event)) {
+        m_showsFocus = true;
+        showFocus();
+    }
+}
+
+void TableView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        hideFocus();
 }
 
 // ---- Painting ---------------------------------------------------------------------------------------

@@ -103,6 +103,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -161,17 +163,25 @@ private:
     void unhighlightUnlessSelected(const IndexPath& indexPath);
     void cancelPress();
     std::optional<IndexPath> neighbourRow(const std::optional<IndexPath>& from, int step) const;
+    std::optional<IndexPath> focusedRow() const;
+    void moveFocusTo(const IndexPath& indexPath);
+    void showFocus();
+    void hideFocus();
 
     void showDeleteConfirmation(const IndexPath& indexPath);
     void hideDeleteConfirmation();
     void commitDeletion(const IndexPath& indexPath);
+    TableViewCell::EditingStyle editingStyleFor(const IndexPath& indexPath);
+    bool canMoveRow(const IndexPath& indexPath);
+    bool editingKeyPress(const QKeyEvent* event);
+    void moveFocusedRow(int step);
 
     void beginDrag(const IndexPath& indexPath, TableViewCell* cell, const QPoint& pos);
     void continueDrag(const QPoint& pos);
     void endDrag();
     void cancelDrag();
     IndexPath proposedIndexPath(int cellTop) const;
-    bool isValidMoveTarget(const IndexPath& target) const;
+    bool isValidMoveTarget(const IndexPath& from, const IndexPath& target) const;
 
     void trackSectionIndex(const QPoint& pos);
     void scrollToSection(int section);
@@ -196,6 +206,7 @@ private:
 
     std::optional<IndexPath> m_selected;
     std::optional<IndexPath> m_cursor; // where the arrow keys go on from
+    bool m_showsFocus = false;         // the cursor's row is drawn selected while the table has the focus
     std::optional<IndexPath> m_pressed;
     std::optional<IndexPath> m_confirming;
     std::optional<RowDrag> m_drag;

@@ -104,8 +104,8 @@ void TableView::deleteRowsAtIndexPaths(const QList<IndexPath>& indexPaths, bool 
     m_cells = std::move(remaining);
     if (m_selected)
         m_selected = renumbered(*m_selected);
-    if (m_cursor)
-        m_cursor = renumbered(*m_cursor);
+    if (m_cursor) // on a deleted row the cursor stays in its place, on the row that slides up into it
+        m_cursor = renumbered(*m_cursor).value_or(*m_cursor);
 
     loadData();
     updateGeometry();
@@ -114,6 +114,8 @@ void TableView::deleteRowsAtIndexPaths(const QList<IndexPath>& indexPaths, bool 
             configureCell(cell, path, false);
     }
     layoutCells();
+    if (m_showsFocus)
+        showFocus();
 }
 
 // ---- Reordering -------------------------------------------------------------------------------------
@@ -138,7 +140,7 @@ void TableView::continueDrag(const QPoint& pos) {
     IndexPath target =
         m_delegate ? m_delegate->targetIndexPathForMoveFromRowAtIndexPath(this, m_drag->from, proposed)
                    : proposed;
-    if (!isValidMoveTarget(target))
+    if (!isValidMoveTarget(m_drag->from, target))
         target = m_drag->target;
     if (target != m_drag->target) {
         animateLayoutChange(kReorderSlideMs);
@@ -187,10 +189,77 @@ IndexPath TableView::proposedIndexPath(int cellTop) const {
     return best;
 }
 
-bool TableView::isValidMoveTarget(const IndexPath& target) const {
-    if (!m_drag || target.section() < 0 || std::size_t(target.section()) >= m_data.size())
+bool TableView::isValidMoveTarget(const IndexPath& from, const IndexPath& target) const {
+    if (target.section() < 0 || std::size_t(target.section()) >= m_data.size())
         return false;
-    const int places =
-        numberOfRowsInSection(target.section()) - (target.section() == m_drag->from.section() ? 1 : 0);
+    const int places = numberOfRowsInSection(target.section()) - (target.section() == from.section() ? 1 : 0);
     return target.row() >= 0 && target.row() <= places;
+}
+
+// ---- Keys -------------------------------------------------------------------------------------------
+
+TableViewCell::EditingStyle TableView::editingStyleFor(const IndexPath& indexPath) {
+    if (!m_editing || !m_dataSource || !m_dataSource->canEditRowAtIndexPath(this, indexPath))
+        return TableViewCell::EditingStyle::None;
+    return m_delegate ? m_delegate->editingStyleForRowAtIndexPath(this, indexPath)
+                      : TableViewCell::EditingStyle::Delete;
+}
+
+bool TableView::canMoveRow(const IndexPath& indexPath) {
+    return m_editing && m_dataSource && m_dataSource->canEditRowAtIndexPath(this, indexPath) &&
+           m_dataSource->canMoveRowAtIndexPath(this, indexPath);
+}
+
+// The keys of the editing state: Delete or Backspace asks to delete the focused row, as its red control
+// does; Ctrl+Up and Ctrl+Down (Alt+Shift+Up and Alt+Shift+Down in KDE's lists) move it, as its grip
+// does. Returns whether the key was one of them.
+bool TableView::editingKeyPress(const QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool moveModifiers =
+        modifiers == Qt::ControlModifier || modifiers == (Qt::AltModifier | Qt::ShiftModifier);
+    switch (event->key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        if (const auto row = focusedRow();
+            row && editingStyleFor(*row) == TableViewCell::EditingStyle::Delete) {
+            moveFocusTo(*row);
+            showDeleteConfirmation(*row);
+        }
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!moveModifiers)
+            return false;
+        moveFocusedRow(event->key() == Qt::Key_Down ? 1 : -1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One place up or down, over into the next section when the row is at the end of its own; the delegate
+// has the last word, as for a drag.
+void TableView::moveFocusedRow(int step) {
+    const auto from = focusedRow();
+    if (!from || !canMoveRow(*from))
+        return;
+    hideDeleteConfirmation();
+    IndexPath proposed(from->section(), from->row() + step);
+    if (proposed.row() < 0)
+        proposed = IndexPath(from->section() - 1, numberOfRowsInSection(from->section() - 1));
+    else if (proposed.row() >= numberOfRowsInSection(from->section()))
+        proposed = IndexPath(from->section() + 1, 0);
+    if (proposed.section() < 0 || std::size_t(proposed.section()) >= m_data.size())
+        return;
+    const IndexPath target =
+        m_delegate ? m_delegate->targetIndexPathForMoveFromRowAtIndexPath(this, *from, proposed) : proposed;
+    if (target == *from || !isValidMoveTarget(*from, target))
+        return;
+    m_dataSource->moveRowAtIndexPath(this, *from, target);
+    m_cursor = target;
+    m_showsFocus = true;
+    reloadData(); // shows the rows in the data source's new order, the focus on the moved row
+    scrollToRowAtIndexPath(target, ScrollPosition::None);
 }
