@@ -332,6 +332,14 @@ für über 190 Währungen weltweit</translation>
         <translation>Zurück</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Nächster Tab: %1, vorheriger Tab: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>

@@ -332,6 +332,14 @@ de más de 190 monedas del mundo</translation>
         <translation>Atrás</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Pestaña siguiente: %1, pestaña anterior: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>

@@ -332,6 +332,14 @@ de plus de 190 devises du monde</translation>
         <translation>Retour</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Onglet suivant : %1, onglet précédent : %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>

@@ -332,6 +332,14 @@ di oltre 190 valute del mondo</translation>
         <translation>Indietro</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Scheda successiva: %1, scheda precedente: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Elimina</translation>
     </message>

@@ -332,6 +332,14 @@ for 190+ world currencies</source>
         <translation>戻る</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>次のタブ: %1、前のタブ: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>削除</translation>
     </message>

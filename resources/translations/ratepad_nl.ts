@@ -332,6 +332,14 @@ voor meer dan 190 valuta’s</translation>
         <translation>Terug</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Volgend tabblad: %1, vorig tabblad: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Verwijder</translation>
     </message>

@@ -332,6 +332,14 @@ ponad 190 walut świata</translation>
         <translation>Wstecz</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Następna karta: %1, poprzednia karta: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Usuń</translation>
     </message>

@@ -332,6 +332,14 @@ de mais de 190 moedas do mundo</translation>
         <translation>Voltar</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Próxima aba: %1, aba anterior: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Apagar</translation>
     </message>

@@ -332,6 +332,14 @@ for 190+ world currencies</source>
         <translation>Назад</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Следующая вкладка: %1, предыдущая вкладка: %2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>

@@ -332,6 +332,14 @@ for 190+ world currencies</source>
         <translation>返回</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>下一个标签页：%1，上一个标签页：%2</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>删除</translation>
     </message>
