@@ -1,5 +1,7 @@
 #include "TabBarController.h"
 
+#include "ActionSheet.h"
+#include "AlertView.h"
 #include "Autoresizing.h"
 #include "TabBar.h"
 #include "TabBarItem.h"
@@ -161,16 +163,17 @@ void TabBarController::addShortcuts(QWidget* view) {
 }
 
 void TabBarController::selectByKeyboard(int index) {
-    QWidget* tabs = view();
-    // Not under a presented screen or an alert, which hold the focus while they are up.
-    QWidget* focused = QApplication::focusWidget();
-    if (modalViewController() || !tabs->isVisible() ||
-        (focused && focused != tabs->window() && focused != tabs && !tabs->isAncestorOf(focused)))
+    // Not under a presented screen, an alert or an action sheet, which wait for an answer.
+    if (modalViewController() || !view()->isVisible())
         return;
+    for (QWidget* focused = QApplication::focusWidget(); focused; focused = focused->parentWidget()) {
+        if (qobject_cast<AlertView*>(focused) || qobject_cast<ActionSheet*>(focused))
+            return;
+    }
     setSelectedIndex(index);
     // The keys go on in the tab now shown, unless its screen took the focus itself.
     QWidget* shown = selectedViewController() ? selectedViewController()->view() : nullptr;
-    focused = QApplication::focusWidget();
+    const QWidget* focused = QApplication::focusWidget();
     if (shown && (!focused || !focused->isVisible() || (focused != shown && !shown->isAncestorOf(focused))))
         shown->setFocus(Qt::ShortcutFocusReason);
 }

@@ -16,7 +16,7 @@ class TabBar;
 // Keys, as in Qt's own tab widgets and GNOME and KDE applications: Ctrl+Tab and Ctrl+PageDown go to
 // the next tab, Ctrl+Shift+Tab and Ctrl+PageUp to the previous one (both wrap around), and Alt+1 to
 // Alt+9 open the first nine tabs; the tab buttons' tooltips name them. They do nothing while a screen
-// is presented over the tabs or an alert holds the focus.
+// is presented over the tabs or an alert or action sheet waits for an answer.
 //
 // Ownership: owns the controllers it is given; setting new ones deletes the old ones.
 class TabBarController final : public ViewController {

@@ -1,5 +1,6 @@
 #include "TabBarController.h"
 
+#include "AlertView.h"
 #include "AppWindow.h"
 #include "Icons.h"
 #include "KitTestSupport.h"
@@ -100,7 +101,16 @@ TEST_F(TabBarControllerTest, keysStepThroughTheTabsOrOpenOneAndTheTooltipsNameTh
     for (const char* part : {"two", "Alt+2", "Ctrl+Tab", "Ctrl+Shift+Tab"})
         EXPECT_TRUE(tip.contains(QLatin1String(part))) << tip.toStdString();
 
-    // Not while a screen is presented over the tabs.
+    // Not while an alert waits for an answer, nor while a screen is presented over the tabs.
+    auto made = std::make_unique<AlertView>("Title", "Message");
+    made->addButtonWithTitle("OK");
+    QPointer<AlertView> alert = AlertView::present(std::move(made), &window);
+    ASSERT_TRUE(waitUntil([&] {
+        QWidget* focused = QApplication::focusWidget();
+        return alert && focused && (focused == alert || alert->isAncestorOf(focused));
+    }));
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 2);
+    alert->dismissWithClickedButtonIndex(0, false);
     tabBarController.presentModalViewController(journalled("modal", &journal), false);
     EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 2);
     EXPECT_EQ(press(Qt::Key_1, Qt::AltModifier), 2);
