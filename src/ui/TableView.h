@@ -28,7 +28,7 @@ class TableViewDelegate;
 //
 // The implementation is split by concern: TableView.cpp loads the rows, keeps the cells, the selection
 // and the events; TableViewLayout.cpp lays sections and rows out and places the cells; and
-// TableViewEditing.cpp holds the editing state with its delete confirmation and reordering.
+// TableViewEditing.cpp holds the editing state with its delete confirmation, reordering and their keys.
 class TableView final : public QAbstractScrollArea {
     Q_OBJECT
 
