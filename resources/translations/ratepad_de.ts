@@ -324,6 +324,22 @@ für über 190 Währungen weltweit</translation>
         <translation>Zurück</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Nächster Tab: %1, vorheriger Tab: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Strg+Tab und Strg+Umschalt+Tab oder Strg+Bild ab und Strg+Bild auf wechseln zum nächsten und zum vorigen Tab; Alt+1 bis Alt+5 öffnen einen Tab direkt. Tab wechselt zwischen den Bedienelementen; in einer Liste bewegen die Pfeiltasten die Markierung, und Eingabe oder Leertaste wählt die Zeile. Während die Kursliste bearbeitet wird, fragt Entf oder Rücktaste, ob die markierte Währung gelöscht werden soll, und Eingabe bestätigt; Strg+Pfeil hoch und Strg+Pfeil runter verschieben sie.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>

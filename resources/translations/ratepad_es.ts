@@ -324,6 +324,22 @@ de más de 190 monedas del mundo</translation>
         <translation>Atrás</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Pestaña siguiente: %1, pestaña anterior: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab y Ctrl+Mayús+Tab, o Ctrl+Av Pág y Ctrl+Re Pág, pasan a la pestaña siguiente y a la anterior; de Alt+1 a Alt+5 abren una pestaña directamente. Tab pasa de un control a otro; en una lista, las flechas mueven el resaltado e Intro o Espacio elige la fila. Mientras se edita la lista de tipos, Supr o Retroceso pide borrar la divisa resaltada e Intro lo confirma; Ctrl+Arriba y Ctrl+Abajo la mueven.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>

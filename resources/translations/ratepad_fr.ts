@@ -324,6 +324,22 @@ de plus de 190 devises du monde</translation>
         <translation>Retour</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Onglet suivant : %1, onglet précédent : %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab et Ctrl+Maj+Tab, ou Ctrl+Page suivante et Ctrl+Page précédente, passent à l’onglet suivant ou précédent ; Alt+1 à Alt+5 ouvrent directement un onglet. Tab passe d’une commande à l’autre ; dans une liste, les flèches déplacent la sélection et Entrée ou Espace choisit la ligne. Pendant la modification de la liste des cours, Suppr ou Retour arrière demande à supprimer la devise sélectionnée et Entrée confirme ; Ctrl+Haut et Ctrl+Bas la déplacent.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>

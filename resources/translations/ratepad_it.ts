@@ -324,6 +324,22 @@ di oltre 190 valute del mondo</translation>
         <translation>Indietro</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Scheda successiva: %1, scheda precedente: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab e Ctrl+Maiusc+Tab, oppure Ctrl+Pag giù e Ctrl+Pag su, passano alla scheda successiva e a quella precedente; da Alt+1 ad Alt+5 aprono direttamente una scheda. Tab passa da un controllo all’altro; in un elenco i tasti freccia spostano l’evidenziazione e Invio o Spazio sceglie la riga. Mentre si modifica l’elenco dei cambi, Canc o Backspace chiede di eliminare la valuta evidenziata e Invio conferma; Ctrl+Su e Ctrl+Giù la spostano.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Elimina</translation>
     </message>

@@ -324,6 +324,22 @@ for 190+ world currencies</source>
         <translation>戻る</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>次のタブ: %1、前のタブ: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab と Ctrl+Shift+Tab、または Ctrl+PageDown と Ctrl+PageUp で次または前のタブに移動し、Alt+1～Alt+5 でタブを直接開きます。Tab で操作部品の間を移動し、リストでは矢印キーで強調表示を動かし、Return または Space で行を選びます。レート一覧の編集中は、Delete または Backspace で強調表示中の通貨を削除するか確認し、Return で確定します。Ctrl+↑ と Ctrl+↓ で通貨を移動します。</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>削除</translation>
     </message>

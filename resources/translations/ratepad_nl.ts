@@ -324,6 +324,22 @@ voor meer dan 190 valuta’s</translation>
         <translation>Terug</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Volgend tabblad: %1, vorig tabblad: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Toetsenbord</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab en Ctrl+Shift+Tab, of Ctrl+Page Down en Ctrl+Page Up, gaan naar het volgende en het vorige tabblad; Alt+1 tot Alt+5 openen direct een tabblad. Tab gaat van het ene bedieningselement naar het andere; in een lijst verplaatsen de pijltoetsen de markering en kiest Enter of spatie de rij. Terwijl de koerslijst wordt bewerkt, vraagt Delete of Backspace of de gemarkeerde valuta verwijderd moet worden en bevestigt Enter; Ctrl+omhoog en Ctrl+omlaag verplaatsen haar.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Verwijder</translation>
     </message>

@@ -324,6 +324,22 @@ ponad 190 walut świata</translation>
         <translation>Wstecz</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Następna karta: %1, poprzednia karta: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab i Ctrl+Shift+Tab albo Ctrl+Page Down i Ctrl+Page Up przechodzą do następnej i poprzedniej karty; Alt+1 do Alt+5 otwierają kartę bezpośrednio. Tab przechodzi między elementami sterującymi; na liście strzałki przesuwają podświetlenie, a Enter lub spacja wybiera wiersz. Podczas edycji listy kursów Delete lub Backspace pyta o usunięcie podświetlonej waluty, a Enter to potwierdza; Ctrl+strzałka w górę i Ctrl+strzałka w dół ją przesuwają.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Usuń</translation>
     </message>

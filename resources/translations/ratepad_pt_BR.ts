@@ -324,6 +324,22 @@ de mais de 190 moedas do mundo</translation>
         <translation>Voltar</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Próxima aba: %1, aba anterior: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab e Ctrl+Shift+Tab, ou Ctrl+Page Down e Ctrl+Page Up, vão para a aba seguinte e para a anterior; Alt+1 a Alt+5 abrem uma aba diretamente. Tab passa de um controle a outro; numa lista, as setas movem o destaque e Enter ou Espaço escolhe a linha. Enquanto a lista de cotações é editada, Delete ou Backspace pede para excluir a moeda destacada e Enter confirma; Ctrl+Seta para cima e Ctrl+Seta para baixo a movem.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Apagar</translation>
     </message>

@@ -324,6 +324,22 @@ for 190+ world currencies</source>
         <translation>Назад</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>Следующая вкладка: %1, предыдущая вкладка: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab и Ctrl+Shift+Tab или Ctrl+Page Down и Ctrl+Page Up переходят на следующую и предыдущую вкладку; Alt+1–Alt+5 сразу открывают вкладку. Tab переходит между элементами управления; в списке стрелки перемещают выделение, а Enter или пробел выбирает строку. Во время правки списка курсов Delete или Backspace предлагает удалить выделенную валюту, а Enter подтверждает; Ctrl+вверх и Ctrl+вниз перемещают её.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>

@@ -324,6 +324,22 @@ for 190+ world currencies</source>
         <translation>返回</translation>
     </message>
     <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>下一个标签页：%1，上一个标签页：%2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Ctrl+Tab 和 Ctrl+Shift+Tab（或 Ctrl+Page Down 和 Ctrl+Page Up）切换到下一个或上一个标签页；Alt+1 至 Alt+5 直接打开标签页。Tab 在控件之间移动；在列表中，方向键移动高亮，Return 或空格选择该行。编辑汇率列表时，Delete 或 Backspace 询问是否删除高亮的货币，Return 确认；Ctrl+↑ 和 Ctrl+↓ 移动它。</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>删除</translation>
     </message>

@@ -51,6 +51,13 @@ const Paragraph kParagraphs[] = {
      QT_TRANSLATE_NOOP("Localizable",
                        "The Setup tab also changes your local currency. A new local currency replaces the "
                        "foreign list with a fresh starting list, so Ratepad asks before it does so.")},
+    {QT_TRANSLATE_NOOP("Localizable", "Keyboard"),
+     QT_TRANSLATE_NOOP("Localizable",
+                       "Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and "
+                       "the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the "
+                       "controls; in a list the arrow keys move the highlight and Return or Space chooses "
+                       "the row. While the Rates list is being edited, Delete or Backspace asks to delete "
+                       "the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.")},
     {QT_TRANSLATE_NOOP("Localizable", "Your data"),
      QT_TRANSLATE_NOOP("Localizable",
                        "Your currencies, rates and settings are saved on this computer a moment after every "

@@ -1,5 +1,6 @@
 #include "TabBar.h"
 
+#include "Bundle.h"
 #include "TabBarButton.h"
 #include "Theme.h"
 
@@ -23,6 +24,13 @@ void TabBar::setItems(const QList<TabBarItem*>& items) {
         button->show();
     }
     layoutButtons();
+}
+
+void TabBar::setShortcutTexts(const QStringList& direct, const QString& next, const QString& previous) {
+    const QString stepping =
+        localized(QT_TRANSLATE_NOOP("Localizable", "Next tab: %1, previous tab: %2")).arg(next, previous);
+    for (int i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i]->setShortcutText(i < direct.size() ? direct[i] : QString(), stepping);
 }
 
 TabBarButton* TabBar::buttonAt(int index) const {

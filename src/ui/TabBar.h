@@ -18,6 +18,8 @@ public:
     int count() const { return int(m_buttons.size()); }
     TabBarButton* buttonAt(int index) const;
     void setSelectedIndex(int index);
+    // The keys that open each tab and go to the next and the previous one, shown in the tooltips.
+    void setShortcutTexts(const QStringList& direct, const QString& next, const QString& previous);
 
     QSize sizeHint() const override;
 

@@ -1,5 +1,6 @@
 #include "TabBarButton.h"
 
+#include "Bundle.h"
 #include "Icons.h"
 #include "TabBarItem.h"
 #include "Theme.h"
@@ -27,7 +28,19 @@ void TabBarButton::syncWithItem() {
     setText(m_item->title());
     setIcon(m_item->icon());
     setAccessibleName(m_item->title());
+    QString tip = m_item->title();
+    if (!m_directShortcut.isEmpty())
+        tip = localized(QT_TRANSLATE_NOOP("Localizable", "%1 (%2)")).arg(tip, m_directShortcut);
+    if (!m_steppingShortcuts.isEmpty())
+        tip += QLatin1Char('\n') + m_steppingShortcuts;
+    setToolTip(tip);
     update();
+}
+
+void TabBarButton::setShortcutText(const QString& direct, const QString& stepping) {
+    m_directShortcut = direct;
+    m_steppingShortcuts = stepping;
+    syncWithItem();
 }
 
 QSize TabBarButton::sizeHint() const {

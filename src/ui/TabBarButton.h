@@ -17,6 +17,9 @@ public:
     QSize sizeHint() const override;
     // Whether the title is shown cut at the present width.
     bool isElided() const;
+    // The key that opens this tab (none past the ninth) and the line naming the keys that step
+    // through the tabs, both shown in the tooltip under the title.
+    void setShortcutText(const QString& direct, const QString& stepping);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,4 +30,6 @@ private:
     QString shownTitle() const;
 
     QPointer<TabBarItem> m_item;
+    QString m_directShortcut;
+    QString m_steppingShortcuts;
 };

@@ -1,11 +1,19 @@
 #include "TabBarController.h"
 
+#include "ActionSheet.h"
+#include "AlertView.h"
 #include "Autoresizing.h"
 #include "TabBar.h"
 #include "TabBarItem.h"
 #include "Views.h"
 
+#include <QApplication>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+namespace {
+constexpr int kDirectShortcuts = 9; // Alt+1 to Alt+9
+}
 
 TabBarController::TabBarController(QObject* parent) : ViewController(parent) {}
 
@@ -105,6 +113,7 @@ void TabBarController::loadView() {
     layout->addWidget(m_content, 1);
     layout->addWidget(m_tabBar);
     connect(m_tabBar, &TabBar::tabClicked, this, &TabBarController::setSelectedIndex);
+    addShortcuts(view.get());
     setView(std::move(view));
     rebuildTabBar();
     showSelected();
@@ -118,6 +127,55 @@ void TabBarController::rebuildTabBar() {
         items.append(controller->tabBarItem());
     m_tabBar->setItems(items);
     m_tabBar->setSelectedIndex(m_selectedIndex);
+
+    qDeleteAll(m_directShortcuts);
+    m_directShortcuts.clear();
+    QStringList directKeys;
+    for (int i = 0; i < std::min(int(m_controllers.size()), kDirectShortcuts); ++i) {
+        const QKeySequence key(Qt::ALT | Qt::Key(Qt::Key_1 + i));
+        auto* shortcut = new QShortcut(key, m_tabBar->parentWidget());
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, i] { selectByKeyboard(i); });
+        m_directShortcuts.append(shortcut);
+        directKeys.append(key.toString(QKeySequence::NativeText));
+    }
+    m_tabBar->setShortcutTexts(
+        directKeys, QKeySequence(Qt::CTRL | Qt::Key_Tab).toString(QKeySequence::NativeText),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab).toString(QKeySequence::NativeText));
+}
+
+void TabBarController::addShortcuts(QWidget* view) {
+    auto add = [this, view](const QList<QKeySequence>& keys, int step) {
+        auto* shortcut = new QShortcut(view);
+        shortcut->setKeys(keys);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            const int count = int(m_controllers.size());
+            if (count > 0)
+                selectByKeyboard((m_selectedIndex + step + count) % count);
+        });
+    };
+    add({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    // Shift+Tab arrives as Backtab, with or without Shift among the modifiers.
+    add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        -1);
+}
+
+void TabBarController::selectByKeyboard(int index) {
+    // Not under a presented screen, an alert or an action sheet, which wait for an answer.
+    if (modalViewController() || !view()->isVisible())
+        return;
+    for (QWidget* focused = QApplication::focusWidget(); focused; focused = focused->parentWidget()) {
+        if (qobject_cast<AlertView*>(focused) || qobject_cast<ActionSheet*>(focused))
+            return;
+    }
+    setSelectedIndex(index);
+    // The keys go on in the tab now shown, unless its screen took the focus itself.
+    QWidget* shown = selectedViewController() ? selectedViewController()->view() : nullptr;
+    const QWidget* focused = QApplication::focusWidget();
+    if (shown && (!focused || !focused->isVisible() || (focused != shown && !shown->isAncestorOf(focused))))
+        shown->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TabBarController::showSelected() {

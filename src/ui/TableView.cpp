@@ -1,64 +1,22 @@
 #include "TableView.h"
 
+#include "KeyboardFocus.h"
 #include "TableViewDataSource.h"
 #include "TableViewDelegate.h"
 #include "Theme.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QVariantAnimation>
 #include <algorithm>
-#include <cmath>
-#include <limits>
-#include <set>
 
 namespace {
 
-constexpr int kGroupInset = 10;     // grouped sections keep this distance from the edges
-constexpr int kGroupGap = 10;       // above and below a grouped section without titles
-constexpr int kGroupTitleInset = 9; // titles start this far inside the group
-constexpr int kPlainTitleInset = 12;
-constexpr int kPlainTitleHeight = 22;
-constexpr int kIndexWidth = 30;
-constexpr int kIndexMargin = 6;
-constexpr qreal kIndexMaxSlot = 16.0;
 constexpr int kMaxPooledCells = 64; // per identifier; beyond this the data source is not reusing
-constexpr int kDeleteSlideMs = 250;
-constexpr int kReorderSlideMs = 150;
 constexpr int kScrollStep = 20;
-
-QColor groupTitleColor() {
-    return QColor(0x4c, 0x56, 0x6c);
-}
-
-QFont groupHeaderFont() {
-    return Theme::boldSystemFont(17);
-}
-
-QFont groupFooterFont() {
-    return Theme::systemFont(15);
-}
-
-QFont plainTitleFont() {
-    return Theme::boldSystemFont(15);
-}
-
-int textHeight(const QFont& font, int width, const QString& text) {
-    return QFontMetrics(font)
-        .boundingRect(QRect(0, 0, std::max(1, width), 100000), Qt::TextWordWrap, text)
-        .height();
-}
-
-QRect interpolate(const QRect& from, const QRect& to, qreal t) {
-    auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-    return QRect(mix(from.x(), to.x()), mix(from.y(), to.y()), mix(from.width(), to.width()),
-                 mix(from.height(), to.height()));
-}
 
 } // namespace
 
@@ -66,6 +24,7 @@ TableView::TableView(Style style, QWidget* parent)
     : QAbstractScrollArea(parent), m_style(style), m_rowHeight(Theme::rowHeight) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
+    KeyboardFocus::watch();
     // Phone-style: no scroll bars; the wheel, dragging the rows, the keys and the index scroll.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -107,7 +66,7 @@ void TableView::setRowHeight(int height) {
         reloadData();
 }
 
-// ---- Loading and geometry --------------------------------------------------------------------------
+// ---- Loading ----------------------------------------------------------------------------------------
 
 void TableView::ensureLoaded() {
     if (!m_loaded)
@@ -131,11 +90,13 @@ void TableView::reloadData() {
     loadData();
     updateGeometry();
     layoutCells();
+    if (m_showsFocus)
+        showFocus(); // the selection went with the old rows; the keyboard's place stays
 }
 
 void TableView::loadData() {
     m_data.clear();
-    m_indexTitles.clear();
+    m_sectionIndex.clear();
     if (!m_dataSource)
         return;
     const int sections = std::max(0, m_dataSource->numberOfSections(this));
@@ -152,118 +113,7 @@ void TableView::loadData() {
             data.rowHeights.push_back(std::max(0, height));
         }
     }
-    m_indexTitles = m_dataSource->sectionIndexTitles(this);
-}
-
-int TableView::indexWidth() const {
-    return m_indexTitles.isEmpty() ? 0 : kIndexWidth;
-}
-
-int TableView::rowsLeft() const {
-    return m_style == Style::Grouped ? kGroupInset : 0;
-}
-
-int TableView::rowsWidth() const {
-    const int available = viewport()->width() - indexWidth();
-    return std::max(0, m_style == Style::Grouped ? available - 2 * kGroupInset : available);
-}
-
-int TableView::headerHeight(int section) const {
-    const QString& title = m_data[std::size_t(section)].header;
-    if (m_style == Style::Plain)
-        return title.isEmpty() ? 0 : kPlainTitleHeight;
-    if (title.isEmpty())
-        return kGroupGap;
-    return kGroupGap + textHeight(groupHeaderFont(), rowsWidth() - 2 * kGroupTitleInset, title) + 8;
-}
-
-int TableView::footerHeight(int section) const {
-    const QString& title = m_data[std::size_t(section)].footer;
-    if (m_style == Style::Plain)
-        return title.isEmpty() ? 0 : kPlainTitleHeight;
-    if (title.isEmpty())
-        return kGroupGap;
-    return 6 + textHeight(groupFooterFont(), rowsWidth() - 2 * kGroupTitleInset, title) + kGroupGap;
-}
-
-// Lays the sections out, optionally with the row `removed` taken out and put back at `insertedAt`.
-std::vector<TableView::SectionGeometry>
-TableView::buildGeometry(const std::optional<IndexPath>& removed,
-                         const std::optional<IndexPath>& insertedAt) const {
-    std::vector<SectionGeometry> sections(m_data.size());
-    for (std::size_t s = 0; s < m_data.size(); ++s) {
-        const int count = int(m_data[s].rowHeights.size());
-        sections[s].rows.reserve(std::size_t(count) + 1);
-        for (int r = 0; r < count; ++r) {
-            const IndexPath path(int(s), r);
-            if (path != removed)
-                sections[s].rows.push_back(path);
-        }
-    }
-    if (removed && insertedAt && std::size_t(insertedAt->section()) < sections.size()) {
-        auto& rows = sections[std::size_t(insertedAt->section())].rows;
-        const auto at = std::clamp(insertedAt->row(), 0, int(rows.size()));
-        rows.insert(rows.begin() + at, *removed);
-    }
-    int y = 0;
-    for (std::size_t s = 0; s < sections.size(); ++s) {
-        SectionGeometry& g = sections[s];
-        g.top = y;
-        g.headerHeight = headerHeight(int(s));
-        y += g.headerHeight;
-        g.rowTops.reserve(g.rows.size() + 1);
-        g.rowTops.push_back(y);
-        for (const IndexPath& row : g.rows) {
-            y += m_data[std::size_t(row.section())].rowHeights[std::size_t(row.row())];
-            g.rowTops.push_back(y);
-        }
-        g.footerHeight = footerHeight(int(s));
-        y += g.footerHeight;
-    }
-    return sections;
-}
-
-void TableView::updateGeometry() {
-    m_geometry =
-        m_drag ? buildGeometry(m_drag->from, m_drag->target) : buildGeometry(std::nullopt, std::nullopt);
-    m_contentHeight = m_geometry.empty() ? 0 : m_geometry.back().bottom();
-    QScrollBar* bar = verticalScrollBar();
-    bar->setPageStep(viewport()->height());
-    bar->setRange(0, std::max(0, m_contentHeight - viewport()->height()));
-    viewport()->update();
-}
-
-int TableView::scrollOffset() const {
-    return verticalScrollBar()->value();
-}
-
-bool TableView::isValid(const IndexPath& indexPath) const {
-    return indexPath.section() >= 0 && std::size_t(indexPath.section()) < m_data.size() &&
-           indexPath.row() >= 0 &&
-           std::size_t(indexPath.row()) < m_data[std::size_t(indexPath.section())].rowHeights.size();
-}
-
-std::optional<IndexPath> TableView::slotForRow(const IndexPath& source) const {
-    if (!isValid(source) || m_geometry.size() != m_data.size())
-        return std::nullopt;
-    if (!m_drag)
-        return source;
-    for (std::size_t s = 0; s < m_geometry.size(); ++s) {
-        const auto& rows = m_geometry[s].rows;
-        const auto it = std::find(rows.begin(), rows.end(), source);
-        if (it != rows.end())
-            return IndexPath(int(s), int(it - rows.begin()));
-    }
-    return std::nullopt;
-}
-
-QRect TableView::contentRectForRow(const IndexPath& source) const {
-    const auto slot = slotForRow(source);
-    if (!slot)
-        return {};
-    const SectionGeometry& g = m_geometry[std::size_t(slot->section())];
-    const int top = g.rowTops[std::size_t(slot->row())];
-    return QRect(rowsLeft(), top, rowsWidth(), g.rowTops[std::size_t(slot->row()) + 1] - top);
+    m_sectionIndex.setTitles(m_dataSource->sectionIndexTitles(this));
 }
 
 // ---- Queries ----------------------------------------------------------------------------------------
@@ -294,74 +144,6 @@ std::optional<IndexPath> TableView::indexPathForCell(const TableViewCell* cell) 
             return path;
     }
     return std::nullopt;
-}
-
-std::optional<IndexPath> TableView::indexPathForRowAtPoint(const QPoint& point) const {
-    if (point.x() < rowsLeft() || point.x() >= rowsLeft() + rowsWidth())
-        return std::nullopt;
-    const int y = point.y() + scrollOffset();
-    for (const SectionGeometry& g : m_geometry) {
-        if (y < g.rowsTop() || y >= g.rowsBottom())
-            continue;
-        const auto next = std::upper_bound(g.rowTops.begin(), g.rowTops.end(), y);
-        return g.rows[std::size_t(next - g.rowTops.begin()) - 1];
-    }
-    return std::nullopt;
-}
-
-QList<TableViewCell*> TableView::visibleCells() const {
-    QList<TableViewCell*> cells;
-    for (const auto& [path, cell] : m_cells) {
-        if (cell && cell->isVisibleTo(viewport()))
-            cells.append(cell);
-    }
-    return cells;
-}
-
-QRect TableView::rectForRowAtIndexPath(const IndexPath& indexPath) const {
-    const QRect rect = contentRectForRow(indexPath);
-    return rect.isNull() ? rect : rect.translated(0, -scrollOffset());
-}
-
-QRect TableView::rectForHeaderInSection(int section) const {
-    if (section < 0 || std::size_t(section) >= m_geometry.size())
-        return {};
-    const SectionGeometry& g = m_geometry[std::size_t(section)];
-    return QRect(0, g.top - scrollOffset(), viewport()->width() - indexWidth(), g.headerHeight);
-}
-
-QRect TableView::rectForFooterInSection(int section) const {
-    if (section < 0 || std::size_t(section) >= m_geometry.size())
-        return {};
-    const SectionGeometry& g = m_geometry[std::size_t(section)];
-    return QRect(0, g.rowsBottom() - scrollOffset(), viewport()->width() - indexWidth(), g.footerHeight);
-}
-
-void TableView::scrollToRowAtIndexPath(const IndexPath& indexPath, ScrollPosition scrollPosition) {
-    ensureLoaded();
-    const QRect rect = contentRectForRow(indexPath);
-    if (rect.isNull())
-        return;
-    const int height = viewport()->height();
-    int value = scrollOffset();
-    switch (scrollPosition) {
-    case ScrollPosition::Top:
-        value = rect.top();
-        break;
-    case ScrollPosition::Middle:
-        value = rect.center().y() - height / 2;
-        break;
-    case ScrollPosition::Bottom:
-        value = rect.bottom() + 1 - height;
-        break;
-    case ScrollPosition::None:
-        if (rect.top() < value)
-            value = rect.top();
-        else if (rect.bottom() + 1 > value + height)
-            value = rect.bottom() + 1 - height;
-        break;
-    }
-    verticalScrollBar()->setValue(value);
 }
 
 // ---- Cells ------------------------------------------------------------------------------------------
@@ -407,110 +189,12 @@ void TableView::enqueueCell(TableViewCell* cell, bool resetSelection) {
 void TableView::configureCell(TableViewCell* cell, const IndexPath& indexPath, bool animated) {
     cell->setAccessoryOverride(m_delegate ? m_delegate->accessoryTypeForRowWithIndexPath(this, indexPath)
                                           : std::nullopt);
-    const bool editable = m_editing && m_dataSource && m_dataSource->canEditRowAtIndexPath(this, indexPath);
-    const auto editingStyle = !editable    ? TableViewCell::EditingStyle::None
-                              : m_delegate ? m_delegate->editingStyleForRowAtIndexPath(this, indexPath)
-                                           : TableViewCell::EditingStyle::Delete;
-    const bool movable = editable && m_dataSource->canMoveRowAtIndexPath(this, indexPath);
-    cell->setEditing(m_editing, editingStyle == TableViewCell::EditingStyle::Delete, movable, animated);
+    cell->setEditing(m_editing, editingStyleFor(indexPath) == TableViewCell::EditingStyle::Delete,
+                     canMoveRow(indexPath), animated);
     cell->setShowingDeleteConfirmation(m_confirming == indexPath);
     const bool selected = m_selected == indexPath;
     if (cell->isSelected() != selected)
         cell->setSelected(selected);
-}
-
-void TableView::layoutCells() {
-    if (!m_loaded)
-        return;
-    const int top = scrollOffset();
-    const int bottom = top + viewport()->height();
-    std::vector<VisibleRow> wanted;
-    for (std::size_t s = 0; s < m_geometry.size(); ++s) {
-        const SectionGeometry& g = m_geometry[s];
-        if (g.rows.empty() || g.rowsBottom() <= top || g.rowsTop() >= bottom)
-            continue;
-        auto first = std::upper_bound(g.rowTops.begin(), g.rowTops.end(), top) - g.rowTops.begin() - 1;
-        for (auto r = std::max<std::ptrdiff_t>(first, 0);
-             std::size_t(r) < g.rows.size() && g.rowTops[std::size_t(r)] < bottom; ++r) {
-            const int rowTop = g.rowTops[std::size_t(r)];
-            wanted.push_back(
-                {g.rows[std::size_t(r)], IndexPath(int(s), int(r)),
-                 QRect(rowsLeft(), rowTop, rowsWidth(), g.rowTops[std::size_t(r) + 1] - rowTop)});
-        }
-    }
-
-    const TableViewCell* dragged = m_drag ? m_drag->cell.data() : nullptr;
-    std::set<IndexPath> wantedPaths;
-    for (const VisibleRow& row : wanted)
-        wantedPaths.insert(row.source);
-    for (auto it = m_cells.begin(); it != m_cells.end();) {
-        if (!it->second) {
-            it = m_cells.erase(it);
-        } else if (!wantedPaths.count(it->first) && it->second != dragged) {
-            enqueueCell(it->second, true);
-            it = m_cells.erase(it);
-        } else {
-            ++it;
-        }
-    }
-
-    for (const VisibleRow& row : wanted) {
-        if (m_drag && row.source == m_drag->from)
-            continue;
-        TableViewCell* cell = cellForRowAtIndexPath(row.source);
-        if (!cell && m_dataSource)
-            cell = obtainCell(row.source);
-        if (cell)
-            placeCell(cell, row.slot, row.rect);
-    }
-    if (m_drag && m_drag->cell) {
-        if (const auto slot = slotForRow(m_drag->from)) {
-            QRect rect = contentRectForRow(m_drag->from);
-            rect.moveTop(m_drag->cellTop);
-            placeCell(m_drag->cell, *slot, rect);
-            m_drag->cell->raise();
-        }
-    }
-}
-
-void TableView::placeCell(TableViewCell* cell, const IndexPath& slot, const QRect& contentRect) {
-    QRect rect = contentRect;
-    if (m_layoutAnimation->state() == QAbstractAnimation::Running) {
-        const auto start = m_animationStart.find(cell);
-        if (start != m_animationStart.end())
-            rect = interpolate(start->second, contentRect, m_layoutAnimation->currentValue().toReal());
-    }
-    rect.translate(0, -scrollOffset());
-
-    auto position = TableViewCell::GroupPosition::Plain;
-    if (m_style == Style::Grouped) {
-        const std::size_t count = m_geometry[std::size_t(slot.section())].rows.size();
-        const std::size_t row = std::size_t(slot.row());
-        position = count == 1         ? TableViewCell::GroupPosition::Single
-                   : row == 0         ? TableViewCell::GroupPosition::Top
-                   : row + 1 == count ? TableViewCell::GroupPosition::Bottom
-                                      : TableViewCell::GroupPosition::Middle;
-    }
-    cell->setGroupPosition(position);
-    if (cell->geometry() != rect) {
-        cell->setGeometry(rect);
-        cell->layoutSubviews();
-    }
-    if (cell->isHidden())
-        cell->show();
-}
-
-// Takes the cells' present places, also half-way through an earlier animation, as the start.
-void TableView::animateLayoutChange(int durationMs) {
-    const int scroll = scrollOffset();
-    m_animationStart.clear();
-    for (const auto& [path, cell] : m_cells) {
-        if (cell && !cell->isHidden() && (!m_drag || cell != m_drag->cell))
-            m_animationStart[cell.data()] = cell->geometry().translated(0, scroll);
-    }
-    m_layoutAnimation->stop();
-    m_layoutAnimation->setDuration(durationMs);
-    m_layoutAnimation->start();
 }
 
 // ---- Selection --------------------------------------------------------------------------------------
@@ -567,6 +251,42 @@ void TableView::cancelPress() {
     m_pressed.reset();
 }
 
+// The row the keys act on: the selected one, or else where the keyboard last was.
+std::optional<IndexPath> TableView::focusedRow() const {
+    return m_selected ? m_selected : m_cursor;
+}
+
+void TableView::moveFocusTo(const IndexPath& indexPath) {
+    m_showsFocus = true;
+    selectRowAtIndexPath(indexPath);
+    scrollToRowAtIndexPath(indexPath, ScrollPosition::None);
+}
+
+// Draws the keyboard's place: the cursor, kept inside the rows when they changed under it, or the
+// first row.
+void TableView::showFocus() {
+    if (m_selected || !m_loaded)
+        return;
+    std::optional<IndexPath> row = m_cursor;
+    if (row && !isValid(*row)) {
+        const int rows = numberOfRowsInSection(row->section());
+        row = rows > 0 ? std::optional(IndexPath(row->section(), std::min(row->row(), rows - 1)))
+                       : std::nullopt;
+    }
+    if (!row)
+        row = neighbourRow(std::nullopt, 1);
+    if (row)
+        moveFocusTo(*row);
+}
+
+void TableView::hideFocus() {
+    if (!m_showsFocus)
+        return;
+    m_showsFocus = false;
+    if (m_selected && m_selected == m_cursor)
+        deselectRowAtIndexPath(*m_selected, false);
+}
+
 std::optional<IndexPath> TableView::neighbourRow(const std::optional<IndexPath>& from, int step) const {
     int section = 0;
     int row = 0;
@@ -586,214 +306,18 @@ std::optional<IndexPath> TableView::neighbourRow(const std::optional<IndexPath>&
     return std::nullopt;
 }
 
-// ---- Editing ----------------------------------------------------------------------------------------
-
-void TableView::setEditing(bool editing, bool animated) {
-    ensureLoaded();
-    if (editing != m_editing) {
-        hideDeleteConfirmation();
-        cancelDrag();
-        m_editing = editing;
-        for (const auto& [path, cell] : m_cells) {
-            if (cell)
-                configureCell(cell, path, animated);
-        }
-    }
-    emit editingChanged(editing);
-}
-
-void TableView::showDeleteConfirmation(const IndexPath& indexPath) {
-    hideDeleteConfirmation();
-    m_confirming = indexPath;
-    if (TableViewCell* cell = cellForRowAtIndexPath(indexPath))
-        cell->setShowingDeleteConfirmation(true);
-    // A press anywhere but on the Delete button takes the confirmation away again.
-    qApp->installEventFilter(this);
-}
-
-void TableView::hideDeleteConfirmation() {
-    if (!m_confirming)
-        return;
-    if (TableViewCell* cell = cellForRowAtIndexPath(*m_confirming))
-        cell->setShowingDeleteConfirmation(false);
-    m_confirming.reset();
-    qApp->removeEventFilter(this);
-}
-
-void TableView::commitDeletion(const IndexPath& indexPath) {
-    hideDeleteConfirmation();
-    if (m_dataSource)
-        m_dataSource->commitEditingStyle(this, TableViewCell::EditingStyle::Delete, indexPath);
-}
-
-bool TableView::eventFilter(QObject* watched, QEvent* event) {
-    const bool press =
-        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    if (press && m_confirming && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        const auto* press = static_cast<QMouseEvent*>(event);
-        const bool inViewport = widget == viewport() || viewport()->isAncestorOf(widget);
-        if (TableViewCell* cell = cellForRowAtIndexPath(*m_confirming); cell && inViewport) {
-            const QPoint pos = viewport()->mapFromGlobal(press->globalPosition().toPoint());
-            if (cell->deleteConfirmationRect().translated(cell->pos()).contains(pos))
-                return false; // the Delete button: mousePressEvent commits
-        }
-        const bool inTable = widget == this || isAncestorOf(widget);
-        hideDeleteConfirmation();
-        return inTable; // a press inside the table only cancels; outside it goes on as usual
-    }
-    return QAbstractScrollArea::eventFilter(watched, event);
-}
-
-void TableView::deleteRowsAtIndexPaths(const QList<IndexPath>& indexPaths, bool animated) {
-    ensureLoaded();
-    hideDeleteConfirmation();
-    cancelPress();
-    cancelDrag();
-    const std::set<IndexPath> deleted(indexPaths.begin(), indexPaths.end());
-    auto renumbered = [&deleted](const IndexPath& path) -> std::optional<IndexPath> {
-        if (deleted.count(path))
-            return std::nullopt;
-        const auto before = std::count_if(deleted.begin(), deleted.end(), [&path](const IndexPath& gone) {
-            return gone.section() == path.section() && gone.row() < path.row();
-        });
-        return IndexPath(path.section(), path.row() - int(before));
-    };
-
-    if (animated)
-        animateLayoutChange(kDeleteSlideMs);
-    std::map<IndexPath, QPointer<TableViewCell>> remaining;
-    for (const auto& [path, cell] : m_cells) {
-        if (!cell)
-            continue;
-        if (const auto moved = renumbered(path))
-            remaining[*moved] = cell;
-        else
-            enqueueCell(cell, true);
-    }
-    m_cells = std::move(remaining);
-    if (m_selected)
-        m_selected = renumbered(*m_selected);
-    if (m_cursor)
-        m_cursor = renumbered(*m_cursor);
-
-    loadData();
-    updateGeometry();
-    for (const auto& [path, cell] : m_cells) {
-        if (cell && isValid(path))
-            configureCell(cell, path, false);
-    }
-    layoutCells();
-}
-
-// ---- Reordering -------------------------------------------------------------------------------------
-
-void TableView::beginDrag(const IndexPath& indexPath, TableViewCell* cell, const QPoint& pos) {
-    hideDeleteConfirmation();
-    cancelPress();
-    const QRect rect = cell->geometry();
-    m_drag = RowDrag{indexPath, indexPath, cell, pos.y() - rect.top(), rect.top() + scrollOffset()};
-    cell->raise();
-}
-
-void TableView::continueDrag(const QPoint& pos) {
-    if (!m_drag->cell) {
-        cancelDrag();
-        return;
-    }
-    const int height = m_drag->cell->height();
-    m_drag->cellTop =
-        std::clamp(pos.y() + scrollOffset() - m_drag->grabOffset, 0, std::max(0, m_contentHeight - height));
-    const IndexPath proposed = proposedIndexPath(m_drag->cellTop);
-    IndexPath target =
-        m_delegate ? m_delegate->targetIndexPathForMoveFromRowAtIndexPath(this, m_drag->from, proposed)
-                   : proposed;
-    if (!isValidMoveTarget(target))
-        target = m_drag->target;
-    if (target != m_drag->target) {
-        animateLayoutChange(kReorderSlideMs);
-        m_drag->target = target;
-        updateGeometry();
-    }
-    layoutCells();
-}
-
-void TableView::endDrag() {
-    const RowDrag drag = *m_drag;
-    m_drag.reset();
-    if (drag.target != drag.from && m_dataSource) {
-        m_dataSource->moveRowAtIndexPath(this, drag.from, drag.target);
-        reloadData(); // show the rows in the data source's new order
-        return;
-    }
-    updateGeometry();
-    layoutCells();
-}
-
-void TableView::cancelDrag() {
-    if (!m_drag)
-        return;
-    m_drag.reset();
-    updateGeometry();
-    layoutCells();
-}
-
-// The free place nearest to where the dragged row's top now is. Without the dragged row, a place's top
-// is exactly where the row would be shown if it went there.
-IndexPath TableView::proposedIndexPath(int cellTop) const {
-    const auto geometry = buildGeometry(m_drag->from, std::nullopt);
-    IndexPath best = m_drag->from;
-    int bestDistance = std::numeric_limits<int>::max();
-    for (std::size_t s = 0; s < geometry.size(); ++s) {
-        const auto& tops = geometry[s].rowTops;
-        for (std::size_t r = 0; r < tops.size(); ++r) {
-            const int distance = std::abs(tops[r] - cellTop);
-            if (distance < bestDistance) {
-                bestDistance = distance;
-                best = IndexPath(int(s), int(r));
-            }
-        }
-    }
-    return best;
-}
-
-bool TableView::isValidMoveTarget(const IndexPath& target) const {
-    if (!m_drag || target.section() < 0 || std::size_t(target.section()) >= m_data.size())
-        return false;
-    const int places =
-        numberOfRowsInSection(target.section()) - (target.section() == m_drag->from.section() ? 1 : 0);
-    return target.row() >= 0 && target.row() <= places;
-}
-
 // ---- Section index ----------------------------------------------------------------------------------
 
-QRectF TableView::sectionIndexArea() const {
-    return QRectF(viewport()->width() - kIndexWidth, 0, kIndexWidth, viewport()->height());
-}
-
-qreal TableView::sectionIndexSlot() const {
-    if (m_indexTitles.isEmpty())
-        return 0;
-    const qreal available = viewport()->height() - 2 * kIndexMargin;
-    return std::min(kIndexMaxSlot, available / m_indexTitles.size());
-}
-
 QRect TableView::rectForSectionIndexTitle(int index) const {
-    if (index < 0 || index >= m_indexTitles.size())
-        return {};
-    const qreal slot = sectionIndexSlot();
-    const QRectF area = sectionIndexArea();
-    const qreal top = (area.height() - slot * m_indexTitles.size()) / 2;
-    return QRectF(area.left(), top + slot * index, area.width(), slot).toRect();
+    return m_sectionIndex.rectForTitle(index, viewport()->size());
 }
 
 void TableView::trackSectionIndex(const QPoint& pos) {
-    const qreal slot = sectionIndexSlot();
-    if (slot <= 0 || !m_dataSource)
+    const int index = m_sectionIndex.titleAt(pos.y(), viewport()->size());
+    if (index < 0 || !m_dataSource)
         return;
-    const qreal top = (viewport()->height() - slot * m_indexTitles.size()) / 2;
-    const int index = std::clamp(int(std::floor((pos.y() - top) / slot)), 0, int(m_indexTitles.size()) - 1);
-    scrollToSection(m_dataSource->sectionForSectionIndexTitle(this, m_indexTitles[index], index));
+    const QString title = m_sectionIndex.titles()[index];
+    scrollToSection(m_dataSource->sectionForSectionIndexTitle(this, title, index));
 }
 
 void TableView::scrollToSection(int section) {
@@ -828,6 +352,7 @@ void TableView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     ensureLoaded();
+    m_showsFocus = false; // the pointer's row is selected by the tap, if at all
     // Keep the focus in a text field of a row; otherwise the table takes it for the arrow keys.
     if (!isAncestorOf(QApplication::focusWidget()))
         setFocus(Qt::MouseFocusReason);
@@ -837,8 +362,8 @@ void TableView::mousePressEvent(QMouseEvent* event) {
     m_scrolling = false;
     cancelPress();
 
-    if (indexWidth() > 0 && sectionIndexArea().contains(pos)) {
-        m_indexTracking = true;
+    if (m_sectionIndex.width() > 0 && m_sectionIndex.area(viewport()->size()).contains(pos)) {
+        m_sectionIndex.setTracking(true);
         trackSectionIndex(pos);
         viewport()->update();
         return;
@@ -878,7 +403,7 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
         continueDrag(pos);
         return;
     }
-    if (m_indexTracking) {
+    if (m_sectionIndex.isTracking()) {
         trackSectionIndex(pos);
         return;
     }
@@ -899,8 +424,8 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
         endDrag();
         return;
     }
-    if (m_indexTracking) {
-        m_indexTracking = false;
+    if (m_sectionIndex.isTracking()) {
+        m_sectionIndex.setTracking(false);
         viewport()->update();
         return;
     }
@@ -918,27 +443,52 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
 
 void TableView::keyPressEvent(QKeyEvent* event) {
     ensureLoaded();
+    if (m_editing && editingKeyPress(event))
+        return;
     switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down: {
-        const auto from = m_selected ? m_selected : m_cursor;
-        if (const auto next = neighbourRow(from, event->key() == Qt::Key_Down ? 1 : -1)) {
-            selectRowAtIndexPath(*next);
-            scrollToRowAtIndexPath(*next, ScrollPosition::None);
-        }
+        hideDeleteConfirmation();
+        if (const auto next = neighbourRow(focusedRow(), event->key() == Qt::Key_Down ? 1 : -1))
+            moveFocusTo(*next);
         return;
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: {
-        const auto row = m_selected ? m_selected : m_cursor;
-        if (row && isValid(*row))
+    case Qt::Key_Space:
+        // The Delete button that is showing takes the key before the focused row does.
+        if (m_confirming) {
+            commitDeletion(*m_confirming);
+        } else if (const auto row = focusedRow(); row && isValid(*row)) {
             userSelectRow(*row);
+        }
         return;
-    }
+    case Qt::Key_Escape:
+        if (m_confirming) {
+            hideDeleteConfirmation();
+            return;
+        }
+        break;
     default:
-        QAbstractScrollArea::keyPressEvent(event);
+        break;
     }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+// The focused row is drawn selected from the first Tab into the table, not only after an arrow key,
+// and no longer once the focus has moved on (a window losing the focus keeps it, as lists do).
+void TableView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    if (KeyboardFocus::cameByKeyboard(event)) {
+        m_showsFocus = true;
+        showFocus();
+    }
+}
+
+void TableView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        hideFocus();
 }
 
 // ---- Painting ---------------------------------------------------------------------------------------
@@ -954,75 +504,5 @@ void TableView::paintEvent(QPaintEvent*) {
         if (g.bottom() > top && g.top < bottom)
             paintSectionTitles(painter, g, int(s));
     }
-    paintSectionIndex(painter);
-}
-
-QStringList TableView::elidedSectionTitles() const {
-    QStringList cut;
-    if (m_style != Style::Plain)
-        return cut;
-    const QFontMetrics metrics(plainTitleFont());
-    const int available = viewport()->width() - 2 * kPlainTitleInset - indexWidth();
-    for (const SectionData& data : m_data)
-        for (const QString& title : {data.header, data.footer})
-            if (metrics.elidedText(title, Qt::ElideRight, available) != title)
-                cut << title;
-    return cut;
-}
-
-void TableView::paintSectionTitles(QPainter& painter, const SectionGeometry& g, int section) const {
-    const SectionData& data = m_data[std::size_t(section)];
-    const int scroll = scrollOffset();
-    if (m_style == Style::Plain) {
-        auto bar = [&](int top, const QString& title) {
-            const QRect rect(0, top - scroll, viewport()->width(), kPlainTitleHeight);
-            QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-            gradient.setColorAt(0, QColor(0xe4, 0xe7, 0xeb));
-            gradient.setColorAt(1, QColor(0xd6, 0xda, 0xe0));
-            painter.fillRect(rect, gradient);
-            painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), Theme::separatorColor());
-            painter.setPen(groupTitleColor());
-            painter.setFont(plainTitleFont());
-            const QRect text = rect.adjusted(kPlainTitleInset, 0, -kPlainTitleInset - indexWidth(), 0);
-            painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                             painter.fontMetrics().elidedText(title, Qt::ElideRight, text.width()));
-        };
-        if (!data.header.isEmpty())
-            bar(g.top, data.header);
-        if (!data.footer.isEmpty())
-            bar(g.rowsBottom(), data.footer);
-        return;
-    }
-    auto title = [&](const QRect& rect, const QString& text, const QFont& font, int alignment) {
-        painter.setFont(font);
-        painter.setPen(QColor(255, 255, 255, 200)); // engraved look: a light copy one point lower
-        painter.drawText(rect.translated(0, 1), alignment | Qt::TextWordWrap, text);
-        painter.setPen(groupTitleColor());
-        painter.drawText(rect, alignment | Qt::TextWordWrap, text);
-    };
-    const int left = rowsLeft() + kGroupTitleInset;
-    const int width = rowsWidth() - 2 * kGroupTitleInset;
-    if (!data.header.isEmpty())
-        title(QRect(left, g.top + kGroupGap - scroll, width, g.headerHeight - kGroupGap - 8), data.header,
-              groupHeaderFont(), Qt::AlignLeft | Qt::AlignBottom);
-    if (!data.footer.isEmpty())
-        title(QRect(left, g.rowsBottom() + 6 - scroll, width, g.footerHeight - 6 - kGroupGap), data.footer,
-              groupFooterFont(), Qt::AlignHCenter | Qt::AlignTop);
-}
-
-void TableView::paintSectionIndex(QPainter& painter) const {
-    if (m_indexTitles.isEmpty())
-        return;
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (m_indexTracking) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 40));
-        painter.drawRoundedRect(sectionIndexArea().adjusted(5, 2, -5, -2), 10, 10);
-    }
-    const qreal slot = sectionIndexSlot();
-    QFont font = Theme::boldSystemFont(std::clamp(int(slot) - 2, 6, 12));
-    painter.setFont(font);
-    painter.setPen(Theme::tintColor());
-    for (int i = 0; i < m_indexTitles.size(); ++i)
-        painter.drawText(rectForSectionIndexTitle(i), Qt::AlignCenter, m_indexTitles[i]);
+    m_sectionIndex.paint(painter, viewport()->size());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IndexPath.h"
+#include "SectionIndex.h"
 #include "TableViewCell.h"
 
 #include <QAbstractScrollArea>
@@ -24,6 +25,10 @@ class TableViewDelegate;
 //
 // The rows are loaded by reloadData() or, the first time, when the table is shown; the counts and
 // rectangles it answers are those of the last load.
+//
+// The implementation is split by concern: TableView.cpp loads the rows, keeps the cells, the selection
+// and the events; TableViewLayout.cpp lays sections and rows out and places the cells; and
+// TableViewEditing.cpp holds the editing state with its delete confirmation, reordering and their keys.
 class TableView final : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -98,6 +103,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -156,25 +163,30 @@ private:
     void unhighlightUnlessSelected(const IndexPath& indexPath);
     void cancelPress();
     std::optional<IndexPath> neighbourRow(const std::optional<IndexPath>& from, int step) const;
+    std::optional<IndexPath> focusedRow() const;
+    void moveFocusTo(const IndexPath& indexPath);
+    void showFocus();
+    void hideFocus();
 
     void showDeleteConfirmation(const IndexPath& indexPath);
     void hideDeleteConfirmation();
     void commitDeletion(const IndexPath& indexPath);
+    TableViewCell::EditingStyle editingStyleFor(const IndexPath& indexPath);
+    bool canMoveRow(const IndexPath& indexPath);
+    bool editingKeyPress(const QKeyEvent* event);
+    void moveFocusedRow(int step);
 
     void beginDrag(const IndexPath& indexPath, TableViewCell* cell, const QPoint& pos);
     void continueDrag(const QPoint& pos);
     void endDrag();
     void cancelDrag();
     IndexPath proposedIndexPath(int cellTop) const;
-    bool isValidMoveTarget(const IndexPath& target) const;
+    bool isValidMoveTarget(const IndexPath& from, const IndexPath& target) const;
 
-    QRectF sectionIndexArea() const;
-    qreal sectionIndexSlot() const;
     void trackSectionIndex(const QPoint& pos);
     void scrollToSection(int section);
 
     void paintSectionTitles(QPainter& painter, const SectionGeometry& geometry, int section) const;
-    void paintSectionIndex(QPainter& painter) const;
 
     Style m_style;
     TableViewDataSource* m_dataSource = nullptr; // not owned
@@ -184,7 +196,7 @@ private:
     bool m_editing = false;
 
     std::vector<SectionData> m_data;
-    QStringList m_indexTitles;
+    SectionIndex m_sectionIndex;
     std::vector<SectionGeometry> m_geometry;
     int m_contentHeight = 0;
 
@@ -194,13 +206,13 @@ private:
 
     std::optional<IndexPath> m_selected;
     std::optional<IndexPath> m_cursor; // where the arrow keys go on from
+    bool m_showsFocus = false;         // the cursor's row is drawn selected while the table has the focus
     std::optional<IndexPath> m_pressed;
     std::optional<IndexPath> m_confirming;
     std::optional<RowDrag> m_drag;
     QPoint m_pressPos;
     int m_pressScroll = 0;
     bool m_scrolling = false;
-    bool m_indexTracking = false;
 
     QVariantAnimation* m_layoutAnimation = nullptr;         // owned by the table
     std::map<const TableViewCell*, QRect> m_animationStart; // content coordinates

@@ -30,6 +30,7 @@
 #include "TempConfig.h"
 #include "Views.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -532,6 +533,31 @@ protected:
         snap(QStringLiteral("converter-100-gbp"));
     }
 
+    // A key pressed on the real keyboard: it goes to the widget with the focus.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : app->window(), key, modifiers);
+    }
+    static bool hasFocus(QWidget* widget) {
+        QWidget* focused = QApplication::focusWidget();
+        return widget && focused && (focused == widget || widget->isAncestorOf(focused));
+    }
+    // Presses Tab until `widget` itself has the focus, as a user looking for it would.
+    [[nodiscard]] bool tabTo(QWidget* widget) {
+        for (int presses = 0; presses < 40 && QApplication::focusWidget() != widget; ++presses)
+            press(Qt::Key_Tab);
+        if (QApplication::focusWidget() != widget)
+            ADD_FAILURE() << (widget ? widget->metaObject()->className() : "nothing")
+                          << " is not reached by Tab";
+        return hasFocus(widget);
+    }
+    [[nodiscard]] bool tabShown(int index) {
+        return eventually([&] {
+            return tabs()->selectedIndex() == index && appeared(topOfTab(index)) &&
+                   !tabs()->modalViewController();
+        });
+    }
+
     QTemporaryDir shotDir;
     QString shotFolder;
     int shots = 0;
@@ -590,6 +616,126 @@ TEST_F(UserJourney, aNewUserSetsUpTheListAndSettingsAndFindsThemAgainAtTheNextLa
     EXPECT_EQ(rowCode(table, 0), leftCodes.first());
     EXPECT_TRUE(manager().activeConnections().isEmpty()) << "automatic updates are off";
     snap(QStringLiteral("relaunched-currencies"));
+}
+
+// Every action of the first session with the keyboard alone: not one click.
+TEST_F(UserJourney, everyActionCanBeTakenWithTheKeyboardAlone) {
+    ASSERT_NO_FATAL_FAILURE(launchAndDownloadTheStartingRates());
+    app->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->window()));
+    const bool hasYen = startingCodes.contains("JPY");
+    added = hasYen ? QStringLiteral("THB") : QStringLiteral("JPY");
+
+    // Add: the list's first row is drawn from the first Tab; Return, the search, Return.
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_TRUE(tabShown(CurrenciesTab));
+    list = qobject_cast<CurrencyViewController*>(topOfTab(CurrenciesTab));
+    table = list->tableView();
+    ASSERT_TRUE(tabTo(table));
+    EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath(CurrencyViewController::AddSection, 0));
+    press(Qt::Key_Return);
+    SelectionViewController* picker = shownPicker();
+    ASSERT_TRUE(picker);
+    ASSERT_TRUE(hasFocus(picker->searchField()));
+    QTest::keyClicks(picker->searchField(), hasYen ? "thai" : "yen");
+    press(Qt::Key_Return);
+    ASSERT_TRUE(pickerGone());
+    EXPECT_EQ(codes(), QStringList{added} + startingCodes);
+
+    // Edit: the Edit button, the row, Return opens the editor; a new name and Return saves it.
+    NavigationBar* bar = navigationOfTab(CurrenciesTab)->navigationBar();
+    auto toggleEditing = [&] {
+        ASSERT_TRUE(tabTo(bar->rightButton()));
+        press(Qt::Key_Space);
+        ASSERT_TRUE(tabTo(table));
+    };
+    ASSERT_NO_FATAL_FAILURE(toggleEditing());
+    ASSERT_TRUE(list->isEditing());
+    press(Qt::Key_Down);
+    ASSERT_EQ(table->indexPathForSelectedRow(), IndexPath(1, 0));
+    press(Qt::Key_Return);
+    EditViewController* editor = nullptr;
+    ASSERT_TRUE(eventually([&] {
+        editor = qobject_cast<EditViewController*>(topOfTab(CurrenciesTab));
+        return appeared(editor);
+    }));
+    ASSERT_TRUE(tabTo(editor->nameField()));
+    press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "Typed Name");
+    press(Qt::Key_Return);
+    ASSERT_TRUE(eventually([&] { return appeared(list) && topOfTab(CurrenciesTab) == list; }));
+    EXPECT_EQ(listed(added)->label(), "Typed Name");
+
+    // Reorder and delete: Ctrl+Down and Alt+Shift+Down take the new row two places down; Delete asks
+    // for the row below it and Return confirms; Done.
+    ASSERT_NO_FATAL_FAILURE(toggleEditing());
+    ASSERT_TRUE(list->isEditing());
+    while (table->indexPathForSelectedRow() != IndexPath(1, 0) && table->indexPathForSelectedRow())
+        press(table->indexPathForSelectedRow()->section() < 1 ? Qt::Key_Down : Qt::Key_Up);
+    QStringList expected = codes();
+    expected.move(0, 2);
+    press(Qt::Key_Down, Qt::ControlModifier);
+    press(Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(codes(), expected);
+    EXPECT_EQ(rowCode(table, 2), added);
+    ASSERT_TRUE(eventually([&] { return manager().activeConnections().isEmpty(); }));
+    const QString doomed = expected.takeAt(3);
+    press(Qt::Key_Down);
+    press(Qt::Key_Delete);
+    ASSERT_TRUE(restingCell(table, IndexPath(1, 3))->isShowingDeleteConfirmation());
+    snap(QStringLiteral("keyboard-delete-confirmation"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(codes(), expected);
+    EXPECT_FALSE(listed(doomed));
+    ASSERT_NO_FATAL_FAILURE(toggleEditing());
+    EXPECT_FALSE(list->isEditing());
+
+    // Refresh.
+    const QDateTime refreshed = QDateTime::currentDateTimeUtc();
+    ASSERT_TRUE(tabTo(bar->leftButton()));
+    press(Qt::Key_Space);
+    ASSERT_TRUE(eventually([&] { return allRatesDownloadedSince(refreshed); }));
+
+    // Setup with Alt+3: the switch, then the local currency through the sheet and the master picker.
+    press(Qt::Key_3, Qt::AltModifier);
+    ASSERT_TRUE(tabShown(SetupTab));
+    auto* setup = qobject_cast<SetupViewController*>(topOfTab(SetupTab));
+    TableView* setupTable = setup->tableView();
+    auto* updates = viewWithTag<Switch>(restingCell(setupTable, IndexPath(0, 0))->contentView(),
+                                        SetupTag::UpdateSwitchTag);
+    ASSERT_TRUE(tabTo(updates));
+    press(Qt::Key_Space);
+    EXPECT_FALSE(manager().automaticUpdatesEnabled());
+    ASSERT_TRUE(tabTo(setupTable));
+    while (setupTable->indexPathForSelectedRow() != IndexPath(SetupViewController::LocalCurrencySection, 0)) {
+        const auto before = setupTable->indexPathForSelectedRow();
+        press(Qt::Key_Down);
+        ASSERT_NE(setupTable->indexPathForSelectedRow(), before) << "the local currency is not reached";
+    }
+    press(Qt::Key_Return);
+    ActionSheet* sheet = shownSheet();
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(tabTo(sheet->buttonAtIndex(SetupViewController::OverwriteButtonIndex)));
+    press(Qt::Key_Space);
+    picker = shownPicker();
+    ASSERT_TRUE(picker);
+    ASSERT_TRUE(eventually([&] { return !app->window()->findChild<ActionSheet*>(); }));
+    ASSERT_TRUE(hasFocus(picker->searchField())) << "typing goes to the search field";
+    QTest::keyClicks(QApplication::focusWidget(), "GBP");
+    press(Qt::Key_Return);
+    ASSERT_TRUE(pickerGone());
+    EXPECT_EQ(manager().localCurrency()->currencyCode(), "GBP");
+
+    // The converter with Ctrl+PageUp twice: 100 typed on the keyboard.
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    ASSERT_TRUE(tabShown(ConverterTab));
+    QWidget* view = topOfTab(ConverterTab)->view();
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_0, Qt::Key_0})
+        press(key);
+    EXPECT_EQ(view->findChild<Label*>("amountOriginalOne")->text(), "100");
+    EXPECT_EQ(view->findChild<Label*>("labelOriginalOne")->text(), "GBP");
+    snap(QStringLiteral("keyboard-converter-100-gbp"));
 }
 
 // A German user's keyboard: codes typed in lower case, rates with the "." key. The local currency

@@ -159,6 +159,9 @@ TEST_F(SetupViewControllerTest, pickingANewLocalCurrencyRebuildsTheListAndShowsI
     SelectionViewController* picker = openPicker();
     ASSERT_TRUE(picker);
     EXPECT_EQ(picker->context().toString(), "master");
+    // Typing goes to the search field at once, also once the sheet has gone.
+    ASSERT_TRUE(sheetGone());
+    EXPECT_TRUE(picker->searchField()->hasFocus());
 
     QTest::keyClicks(picker->searchField(), "euro");
     clickRow(picker->tableView(), IndexPath(0, 0));

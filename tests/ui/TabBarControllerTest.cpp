@@ -1,11 +1,14 @@
 #include "TabBarController.h"
 
+#include "AlertView.h"
 #include "AppWindow.h"
 #include "Icons.h"
 #include "KitTestSupport.h"
 #include "TabBar.h"
 #include "TabBarButton.h"
 #include "TabBarItem.h"
+
+#include <QApplication>
 
 using namespace kittest;
 
@@ -73,6 +76,44 @@ TEST_F(TabBarControllerTest, clickingATabSelectsItAndMovesTheHooks) {
     tabBarController.setSelectedIndex(-1);
     EXPECT_EQ(tabBarController.selectedIndex(), 0);
     EXPECT_TRUE(journal.isEmpty());
+}
+
+TEST_F(TabBarControllerTest, keysStepThroughTheTabsOrOpenOneAndTheTooltipsNameThem) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &window, key, modifiers);
+        return tabBarController.selectedIndex();
+    };
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 1);
+    EXPECT_EQ(press(Qt::Key_PageDown, Qt::ControlModifier), 2);
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 0) << "round to the first";
+    EXPECT_EQ(press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 2);
+    EXPECT_EQ(press(Qt::Key_PageUp, Qt::ControlModifier), 1);
+    EXPECT_EQ(press(Qt::Key_1, Qt::AltModifier), 0);
+    EXPECT_EQ(press(Qt::Key_3, Qt::AltModifier), 2);
+    EXPECT_EQ(press(Qt::Key_4, Qt::AltModifier), 2) << "there is no fourth tab";
+    EXPECT_TRUE(controllers[2]->view()->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == controllers[2]->view());
+
+    const QString tip = tabBarController.tabBar()->buttonAt(1)->toolTip();
+    for (const char* part : {"two", "Alt+2", "Ctrl+Tab", "Ctrl+Shift+Tab"})
+        EXPECT_TRUE(tip.contains(QLatin1String(part))) << tip.toStdString();
+
+    // Not while an alert waits for an answer, nor while a screen is presented over the tabs.
+    auto made = std::make_unique<AlertView>("Title", "Message");
+    made->addButtonWithTitle("OK");
+    QPointer<AlertView> alert = AlertView::present(std::move(made), &window);
+    ASSERT_TRUE(waitUntil([&] {
+        QWidget* focused = QApplication::focusWidget();
+        return alert && focused && (focused == alert || alert->isAncestorOf(focused));
+    }));
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 2);
+    alert->dismissWithClickedButtonIndex(0, false);
+    tabBarController.presentModalViewController(journalled("modal", &journal), false);
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 2);
+    EXPECT_EQ(press(Qt::Key_1, Qt::AltModifier), 2);
 }
 
 TEST_F(TabBarControllerTest, aTabFollowsTheWindowWhenItIsResized) {

@@ -122,6 +122,39 @@ TEST_F(TableViewEditingTest, aTapAnywhereElseTakesTheConfirmationAwayWithoutDele
     EXPECT_EQ(table->numberOfRowsInSection(1), 3);
 }
 
+TEST_F(TableViewEditingTest, deleteKeysAskForTheFocusedRowAndReturnConfirmsTheDeleteThatIsShowing) {
+    showCurrencyList({"USD", "EUR", "GBP"});
+    table->setEditing(true);
+    table->setFocus();
+    auto confirming = [this](int row) {
+        return table->cellForRowAtIndexPath({1, row})->isShowingDeleteConfirmation();
+    };
+
+    QTest::keyClick(table, Qt::Key_Down); // the add row cannot be deleted
+    QTest::keyClick(table, Qt::Key_Delete);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_FALSE(confirming(0));
+    QTest::keyClick(table, Qt::Key_Backspace);
+    EXPECT_TRUE(confirming(0));
+    QTest::keyClick(table, Qt::Key_Escape);
+    EXPECT_FALSE(confirming(0));
+
+    // A red control clicked while the keyboard is on USD: Return deletes GBP, whose button shows.
+    clickAt(controlCentre({1, 2}, &TableViewCell::deleteControlRect));
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(source.committed, std::vector<IndexPath>{IndexPath(1, 2)});
+    EXPECT_TRUE(source.selected.empty());
+
+    // Deleting the focused row leaves the focus on the row that takes its place.
+    QTest::keyClick(table, Qt::Key_Delete);
+    ASSERT_TRUE(confirming(0));
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(source.committed, (std::vector<IndexPath>{IndexPath(1, 2), IndexPath(1, 0)}));
+    EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath(1, 0));
+    EXPECT_EQ(shownTexts(1), QStringList({"EUR"}));
+    EXPECT_TRUE(source.selected.empty());
+}
+
 TEST_F(TableViewEditingTest, aReloadRightAfterSwitchingToEditingLetsTheControlsSlideIn) {
     showCurrencyList({"USD", "EUR"});
     table->setEditing(true, true);

@@ -83,6 +83,33 @@ TEST_F(TableViewReorderTest, rowsPassOneAnotherHalfWayAndDropsInPlaceMoveNothing
     EXPECT_EQ(shownTexts(1), QStringList({"A", "C", "B", "D"}));
 }
 
+TEST_F(TableViewReorderTest, keysMoveTheFocusedRowThroughTheDataSourceAsADragDoes) {
+    table->setFocus();
+    table->selectRowAtIndexPath({1, 1});
+    QTest::keyClick(table, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(table, Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+    QTest::keyClick(table, Qt::Key_Down, Qt::ControlModifier); // the delegate keeps B in its section
+    EXPECT_EQ(shownTexts(1), QStringList({"A", "C", "D", "B"}));
+    EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath(1, 3)) << "the focus goes with the row";
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(shownTexts(1), QStringList({"B", "A", "C", "D"}));
+    EXPECT_EQ(source.moves,
+              (std::vector<std::pair<IndexPath, IndexPath>>{{IndexPath(1, 1), IndexPath(1, 2)},
+                                                            {IndexPath(1, 2), IndexPath(1, 3)},
+                                                            {IndexPath(1, 3), IndexPath(1, 2)},
+                                                            {IndexPath(1, 2), IndexPath(1, 1)},
+                                                            {IndexPath(1, 1), IndexPath(1, 0)}}));
+
+    // The add row has no grip, and outside editing the keys move nothing.
+    QTest::keyClick(table, Qt::Key_Up);
+    QTest::keyClick(table, Qt::Key_Down, Qt::ControlModifier);
+    table->setEditing(false);
+    table->selectRowAtIndexPath({1, 2});
+    QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(source.moves.size(), 5u);
+}
+
 TEST_F(TableViewReorderTest, onlyMovableRowsHaveAGripAndOutsideEditingThereIsNone) {
     EXPECT_TRUE(table->cellForRowAtIndexPath({0, 0})->reorderControlRect().isEmpty());
     EXPECT_TRUE(table->cellForRowAtIndexPath({2, 0})->reorderControlRect().isEmpty());

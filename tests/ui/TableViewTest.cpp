@@ -233,6 +233,35 @@ TEST_F(TableViewTest, arrowKeysMoveTheSelectionAcrossSectionsAndReturnChoosesIt)
     EXPECT_EQ(source.selected, (std::vector<IndexPath>{IndexPath(0, 1), IndexPath(0, 1)}));
 }
 
+TEST_F(TableViewTest, theFocusedRowIsDrawnFromTheFirstTabAndDroppedWhenTheFocusMovesOn) {
+    source.sections = {{"", "", {"a", "b"}}};
+    show();
+    QWidget next(&window); // what the focus moves on to
+    next.setFocusPolicy(Qt::StrongFocus);
+    next.setGeometry(0, 470, 320, 10);
+    next.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    next.setFocus();
+
+    QTest::keyClick(&next, Qt::Key_Tab);
+    ASSERT_TRUE(table->hasFocus());
+    EXPECT_TRUE(table->cellForRowAtIndexPath({0, 0})->isHighlighted());
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_Tab);
+    ASSERT_TRUE(next.hasFocus());
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
+    EXPECT_FALSE(table->cellForRowAtIndexPath({0, 1})->isHighlighted());
+
+    // Back by Backtab, to the row the keyboard was on; a click brings no highlight of its own.
+    QTest::keyClick(&next, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(table->cellForRowAtIndexPath({0, 1})->isHighlighted());
+    next.setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(viewport(), Qt::LeftButton, {}, QPoint(5, 470 - 5));
+    EXPECT_EQ(table->indexPathForSelectedRow(), std::nullopt);
+    EXPECT_TRUE(source.selected.empty());
+}
+
 TEST_F(TableViewTest, theDetailButtonIsTappedApartFromTheRowAndTheDelegateChoosesAccessories) {
     source.sections = {{"", "", {"a", "b"}}};
     source.accessory = [](const IndexPath& path) -> std::optional<TableViewCell::AccessoryType> {
