@@ -241,10 +241,10 @@ void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) cons
     }
     if (auto* name = viewWithTag<Label>(content, NameLabelTag)) {
         name->setText(m_manager.currencyNames().displayName(*record));
-        qreal right = update ? update->geometry().right() + 1 : content->width() - 10;
+        qreal right = update ? frameOf(update).right() + 1 : content->width() - 10;
         if (update && update->isVisibleTo(content))
             right -= QFontMetricsF(update->font()).horizontalAdvance(update->text()) + 6;
-        QRectF frame = name->geometry();
+        QRectF frame = frameOf(name);
         frame.setRight(right);
         setFrame(name, frame);
     }

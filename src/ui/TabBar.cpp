@@ -2,6 +2,7 @@
 
 #include "TabBarButton.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QPainter>
 
@@ -47,7 +48,8 @@ void TabBar::layoutButtons() {
     for (int i = 0; i < count; ++i) {
         const int left = width() * i / count;
         const int right = width() * (i + 1) / count;
-        m_buttons[i]->setGeometry(left, 1, right - left, height() - 1);
+        // The first tab is at the leading edge: on the right where the interface reads right to left.
+        m_buttons[i]->setGeometry(visualRect(this, rect(), QRect(left, 1, right - left, height() - 1)));
     }
 }
 
