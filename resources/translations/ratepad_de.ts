@@ -238,14 +238,6 @@ für über 190 Währungen weltweit</translation>
         <translation>Mehr</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>iPhone-Apps</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Mac-Apps</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ für über 190 Währungen weltweit</translation>
     <message>
         <source>Your rate</source>
         <translation>Ihr Kurs</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Apps fürs Telefon</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Desktop-Anwendungen</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Von %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Link kopiert</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Keine Anwendung hier öffnet Links, daher wurde der Link in die Zwischenablage kopiert. Fügen Sie ihn in einen Webbrowser ein.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -238,14 +238,6 @@ para más de 190 monedas del mundo</translation>
         <translation>Más</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>Apps para iPhone</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Apps para Mac</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ de más de 190 monedas del mundo</translation>
     <message>
         <source>Your rate</source>
         <translation>Tu tipo</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Aplicaciones para teléfono</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Aplicaciones de escritorio</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Creada por %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Enlace copiado</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Aquí ninguna aplicación abre enlaces, así que el enlace se ha copiado al portapapeles. Péguelo en un navegador web.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -238,14 +238,6 @@ pour plus de 190 devises du monde</translation>
         <translation>Plus</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>Applications iPhone</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Applications Mac</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ de plus de 190 devises du monde</translation>
     <message>
         <source>Your rate</source>
         <translation>Votre taux</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Applications pour téléphone</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Applications de bureau</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Créée par %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Lien copié</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Aucune application ne peut ouvrir les liens ici ; le lien a donc été copié dans le presse-papiers. Collez-le dans un navigateur web.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

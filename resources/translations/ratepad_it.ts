@@ -238,14 +238,6 @@ per oltre 190 valute del mondo</translation>
         <translation>Altro</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>App per iPhone</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>App per Mac</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ di oltre 190 valute del mondo</translation>
     <message>
         <source>Your rate</source>
         <translation>Il tuo cambio</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Applicazioni per telefono</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Applicazioni desktop</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Creata da %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Link copiato</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Qui nessuna applicazione apre i link, quindi il link è stato copiato negli appunti. Incollalo in un browser web.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

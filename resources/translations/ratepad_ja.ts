@@ -238,14 +238,6 @@ for 190+ world currencies</source>
         <translation>その他</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>iPhone アプリ</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Mac アプリ</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ for 190+ world currencies</source>
     <message>
         <source>Your rate</source>
         <translation>自分のレート</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>スマートフォン用アプリ</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>デスクトップ用アプリ</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>開発元: %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>リンクをコピーしました</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>リンクを開けるアプリケーションがないため、リンクをクリップボードにコピーしました。Web ブラウザーに貼り付けてください。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

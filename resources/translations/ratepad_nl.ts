@@ -238,14 +238,6 @@ voor meer dan 190 valuta’s</translation>
         <translation>Meer</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>iPhone-apps</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Mac-apps</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ voor meer dan 190 valuta’s</translation>
     <message>
         <source>Your rate</source>
         <translation>Jouw koers</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Apps voor de telefoon</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Desktopapplicaties</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Gemaakt door %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Link gekopieerd</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Geen enkele applicatie hier opent links, dus de link is naar het klembord gekopieerd. Plak hem in een webbrowser.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -238,14 +238,6 @@ ponad 190 walut świata</translation>
         <translation>Więcej</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>Aplikacje na iPhone’a</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Aplikacje na Maca</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ ponad 190 walut świata</translation>
     <message>
         <source>Your rate</source>
         <translation>Twój kurs</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Aplikacje na telefon</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Aplikacje na komputer</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Autor: %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Skopiowano link</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Żadna aplikacja nie otwiera tu linków, więc link został skopiowany do schowka. Wklej go w przeglądarce internetowej.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -238,14 +238,6 @@ para mais de 190 moedas do mundo</translation>
         <translation>Mais</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>Apps para iPhone</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Apps para Mac</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ de mais de 190 moedas do mundo</translation>
     <message>
         <source>Your rate</source>
         <translation>Sua cotação</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Aplicativos para celular</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Aplicativos para desktop</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Feito por %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Link copiado</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Nenhum aplicativo aqui abre links, então o link foi copiado para a área de transferência. Cole-o em um navegador.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -238,14 +238,6 @@ for 190+ world currencies</source>
         <translation>Ещё</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>Приложения для iPhone</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Приложения для Mac</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ for 190+ world currencies</source>
     <message>
         <source>Your rate</source>
         <translation>Ваш курс</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>Приложения для телефона</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>Приложения для компьютера</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>Разработчик: %@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>Ссылка скопирована</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>Здесь нет приложения, которое открывает ссылки, поэтому ссылка скопирована в буфер обмена. Вставьте её в веб-браузер.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

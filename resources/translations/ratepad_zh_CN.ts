@@ -238,14 +238,6 @@ for 190+ world currencies</source>
         <translation>更多</translation>
     </message>
     <message>
-        <source>iPhone Applications</source>
-        <translation>iPhone 应用</translation>
-    </message>
-    <message>
-        <source>Mac Applications</source>
-        <translation>Mac 应用</translation>
-    </message>
-    <message>
         <source>-</source>
         <translation>-</translation>
     </message>
@@ -363,6 +355,34 @@ for 190+ world currencies</source>
     <message>
         <source>Your rate</source>
         <translation>你的汇率</translation>
+    </message>
+    <message>
+        <source>Phone Applications</source>
+        <translation>手机应用</translation>
+    </message>
+    <message>
+        <source>Desktop Applications</source>
+        <translation>桌面应用</translation>
+    </message>
+    <message>
+        <source>Made by %@</source>
+        <translation>开发者：%@</translation>
+    </message>
+    <message>
+        <source>Link Copied</source>
+        <translation>链接已复制</translation>
+    </message>
+    <message>
+        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
+        <translation>这里没有可以打开链接的应用程序，因此链接已复制到剪贴板。请将其粘贴到网页浏览器中。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

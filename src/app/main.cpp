@@ -19,6 +19,16 @@
 
 namespace {
 
+// Qt lays every widget out right to left while the installed translation answers this text with
+// "RTL": each table says "LTR" or "RTL" for the language it is written in, as Qt's own tables do.
+[[maybe_unused]] constexpr struct {
+    const char* source;
+    const char* comment;
+} kLayoutDirection = QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                                        "Translate this string to the string 'LTR' in left-to-right "
+                                        "languages or to 'RTL' in right-to-left languages (such as Hebrew "
+                                        "and Arabic) to get proper widget layout.");
+
 // Texts follow LANGUAGE and LC_MESSAGES: the first of the user's languages that is English, the
 // language the texts are written in, or has a translation.
 void installTranslations(QApplication& app) {

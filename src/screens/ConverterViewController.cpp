@@ -120,6 +120,8 @@ void ConverterViewController::loadView() {
     auto view = std::make_unique<ConverterView>();
     ConverterView* root = view.get();
     root->setObjectName(QStringLiteral("converterView"));
+    // The keypad and the amounts keep a calculator's order in every language.
+    root->setLayoutDirection(Qt::LeftToRight);
     // Typing works once the screen has focus; a click on a key gives it focus too.
     root->setFocusPolicy(Qt::StrongFocus);
     root->installEventFilter(this);

@@ -252,7 +252,8 @@ void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) cons
         // Editing needs the room for the name; the date is back when editing ends.
         update->setVisible(!isEditing());
     }
-    qreal updateLeft = update ? update->geometry().right() + 1 : content->width() - 10;
+    // In logical coordinates (frameOf), so that a mirrored row stays right.
+    qreal updateLeft = update ? frameOf(update).right() + 1 : content->width() - 10;
     if (update && update->isVisibleTo(content))
         updateLeft -= QFontMetricsF(update->font()).horizontalAdvance(update->text());
     if (auto* pin = viewWithTag<ImageView>(content, PinImageTag)) {
@@ -261,16 +262,16 @@ void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) cons
         if (pinned) {
             pin->setImage(pinImage(pin->devicePixelRatioF()));
             setFrame(pin,
-                     QRectF(updateLeft - kPinSide - 2, update->geometry().top(), kPinSide, kSmallLineHeight));
+                     QRectF(updateLeft - kPinSide - 2, frameOf(update).top(), kPinSide, kSmallLineHeight));
             updateLeft -= kPinSide + 2;
         }
     }
     if (auto* name = viewWithTag<Label>(content, NameLabelTag)) {
         name->setText(m_manager.currencyNames().displayName(*record));
-        qreal right = update ? update->geometry().right() + 1 : content->width() - 10;
+        qreal right = update ? frameOf(update).right() + 1 : content->width() - 10;
         if (update && update->isVisibleTo(content))
             right = updateLeft - 6;
-        QRectF frame = name->geometry();
+        QRectF frame = frameOf(name);
         frame.setRight(right);
         setFrame(name, frame);
     }

@@ -12,12 +12,13 @@ constexpr qreal kIconSize = 57.0;
 constexpr qreal kMargin = 5.0;
 constexpr qreal kGap = 10.0;
 constexpr qreal kNameHeight = 25.0;
-constexpr qreal kDescriptionHeight = 30.0;
+constexpr qreal kDescriptionLineHeight = 15.0;
+constexpr qreal kMakerHeight = 14.0;
 } // namespace
 
 MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* parent)
     : TableViewCell(reuseIdentifier, parent), m_iconImageView(new ImageView(QPixmap(), this)),
-      m_nameLabel(new Label(this)), m_descriptionLabel(new Label(this)) {
+      m_nameLabel(new Label(this)), m_descriptionLabel(new Label(this)), m_makerLabel(new Label(this)) {
     setAccessoryType(AccessoryType::DisclosureIndicator);
     const QRectF bounds = contentView()->rect();
 
@@ -36,10 +37,27 @@ MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* pa
     m_nameLabel->setMinimumFontSize(14);
 
     // Two lines under the name, so that a description as long as most languages make it is not cut.
-    setFrame(m_descriptionLabel, QRectF(textLeft, kNameHeight + kGap, textWidth, kDescriptionHeight));
+    setFrame(m_descriptionLabel,
+             QRectF(textLeft, kNameHeight + kGap, textWidth, 2 * kDescriptionLineHeight));
     m_descriptionLabel->setFont(Theme::systemFont(12));
     m_descriptionLabel->setTextColor(Theme::grayColor());
     m_descriptionLabel->setHighlightedTextColor(Qt::white);
     m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_descriptionLabel->setWordWrap(true);
+
+    m_makerLabel->setFont(Theme::systemFont(11));
+    m_makerLabel->setTextColor(Theme::darkGrayColor());
+    m_makerLabel->setHighlightedTextColor(Qt::white);
+    m_makerLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_makerLabel->setAdjustsFontSizeToFitWidth(true);
+    m_makerLabel->setMinimumFontSize(9);
+    layoutTexts();
+}
+
+void MoreTableViewCell::layoutTexts() {
+    const QRect description = frameOf(m_descriptionLabel);
+    const int lines =
+        m_descriptionLabel->heightForWidth(description.width()) > int(kDescriptionLineHeight) + 2 ? 2 : 1;
+    setFrame(m_makerLabel, QRectF(description.left(), description.top() + lines * kDescriptionLineHeight,
+                                  description.width(), kMakerHeight));
 }

@@ -5,8 +5,8 @@
 class ImageView;
 class Label;
 
-// A row of the more-applications list: an icon, the application's name and a one-line description,
-// laid out once from the content view's bounds at creation.
+// A row of the more-applications list: an icon, the application's name, a description and who makes
+// it, laid out from the content view's bounds at creation.
 class MoreTableViewCell final : public TableViewCell {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MoreTableViewCell)
@@ -14,12 +14,20 @@ class MoreTableViewCell final : public TableViewCell {
 public:
     explicit MoreTableViewCell(const QString& reuseIdentifier, QWidget* parent = nullptr);
 
+    // Room for the name, two lines of description and the maker.
+    static constexpr int rowHeight = 80;
+
     ImageView* iconImageView() const { return m_iconImageView; }
     Label* nameLabel() const { return m_nameLabel; }
     Label* descriptionLabel() const { return m_descriptionLabel; }
+    Label* makerLabel() const { return m_makerLabel; }
+
+    // Puts the maker right under the description, on its first or second line, once both are filled.
+    void layoutTexts();
 
 private:
     ImageView* m_iconImageView; // children of the cell
     Label* m_nameLabel;
     Label* m_descriptionLabel;
+    Label* m_makerLabel;
 };

@@ -1,6 +1,7 @@
 #include "MoreViewController.h"
 
 #include "Bundle.h"
+#include "CopiedLinkAlert.h"
 #include "ImageView.h"
 #include "Label.h"
 #include "MoreTableViewCell.h"
@@ -13,28 +14,29 @@ namespace {
 
 const QString kCellIdentifier = QStringLiteral("MoreTableViewCell");
 
-// Phone applications link to their store pages, desktop ones to their web pages.
+// Phone applications (Android) link to their store pages, desktop ones to their web pages. None of
+// them is Ratepad's: each row names the project that makes it.
 const MoreViewController::Application kPhoneApplications[] = {
     {QT_TRANSLATE_NOOP("Localizable", "Currencies"), "icon-currencies.png",
      QT_TRANSLATE_NOOP("Localizable", "Exchange rates for many currencies"),
-     "https://f-droid.org/packages/de.salomax.currencies/"},
+     "https://f-droid.org/packages/de.salomax.currencies/", "sal0max"},
     {QT_TRANSLATE_NOOP("Localizable", "Simple Calculator"), "icon-simplecalculator.png",
      QT_TRANSLATE_NOOP("Localizable", "A calculator without clutter"),
-     "https://f-droid.org/packages/com.simplemobiletools.calculator/"},
+     "https://f-droid.org/packages/com.simplemobiletools.calculator/", "Simple Mobile Tools"},
     {QT_TRANSLATE_NOOP("Localizable", "Calculator++"), "icon-calculatorpp.png",
      QT_TRANSLATE_NOOP("Localizable", "Scientific calculator with history"),
-     "https://f-droid.org/packages/org.solovyev.android.calculator/"},
+     "https://f-droid.org/packages/org.solovyev.android.calculator/", "Sergey Solovyev"},
     {QT_TRANSLATE_NOOP("Localizable", "Unit Converter Ultimate"), "icon-unitconverter.png",
      QT_TRANSLATE_NOOP("Localizable", "Converts units of every kind"),
-     "https://f-droid.org/packages/com.physphil.android.unitconverterultimate/"},
+     "https://f-droid.org/packages/com.physphil.android.unitconverterultimate/", "Phil Shadlyn"},
 };
 const MoreViewController::Application kDesktopApplications[] = {
     {QT_TRANSLATE_NOOP("Localizable", "Qalculate!"), "icon-qalculate.png",
-     QT_TRANSLATE_NOOP("Localizable", "Calculator with units and currencies"),
-     "https://qalculate.github.io/"},
+     QT_TRANSLATE_NOOP("Localizable", "Calculator with units and currencies"), "https://qalculate.github.io/",
+     "Hanna Knutsson"},
     {QT_TRANSLATE_NOOP("Localizable", "GNOME Calculator"), "icon-gnomecalculator.png",
      QT_TRANSLATE_NOOP("Localizable", "Desktop calculator with currency conversion"),
-     "https://apps.gnome.org/Calculator/"},
+     "https://apps.gnome.org/Calculator/", "GNOME"},
 };
 
 } // namespace
@@ -58,7 +60,7 @@ const MoreViewController::Application* MoreViewController::applicationAt(const I
 void MoreViewController::loadView() {
     auto table = std::make_unique<TableView>(TableView::Style::Plain);
     table->setObjectName(QStringLiteral("moreTable"));
-    table->setRowHeight(67);
+    table->setRowHeight(MoreTableViewCell::rowHeight);
     table->setDataSource(this);
     table->setDelegate(this);
     m_tableView = table.get();
@@ -72,9 +74,9 @@ int MoreViewController::numberOfSections(TableView*) {
 QString MoreViewController::titleForHeaderInSection(TableView*, int section) {
     switch (section) {
     case 0:
-        return localized(QT_TRANSLATE_NOOP("Localizable", "iPhone Applications"));
+        return localized(QT_TRANSLATE_NOOP("Localizable", "Phone Applications"));
     case 1:
-        return localized(QT_TRANSLATE_NOOP("Localizable", "Mac Applications"));
+        return localized(QT_TRANSLATE_NOOP("Localizable", "Desktop Applications"));
     default:
         return localized(QT_TRANSLATE_NOOP("Localizable", "-"));
     }
@@ -102,6 +104,9 @@ std::unique_ptr<TableViewCell> MoreViewController::cellForRowAtIndexPath(TableVi
         more->iconImageView()->setImage(
             QPixmap(QStringLiteral(":/") + QString::fromLatin1(app->iconImageName)));
         more->descriptionLabel()->setText(localized(app->description));
+        more->makerLabel()->setText(
+            localized(QT_TRANSLATE_NOOP("Localizable", "Made by %@")).replace(QStringLiteral("%@"), QString::fromUtf8(app->maker)));
+        more->layoutTexts();
     }
     return cell;
 }
@@ -118,6 +123,10 @@ std::optional<IndexPath> MoreViewController::willSelectRowAtIndexPath(TableView*
 }
 
 void MoreViewController::accessoryButtonTappedForRowWithIndexPath(TableView*, const IndexPath& indexPath) {
-    if (const Application* app = applicationAt(indexPath))
-        m_openURL(QUrl(QString::fromLatin1(app->link)));
+    const Application* app = applicationAt(indexPath);
+    if (!app)
+        return;
+    const QUrl link(QString::fromLatin1(app->link));
+    if (!m_openURL(link))
+        showCopiedLinkAlert(link, view()->window());
 }

@@ -9,8 +9,9 @@
 
 class TableView;
 
-// Other applications worth having beside Ratepad: four for phones and two for the desktop. A row's
-// detail button opens the application's page outside the program; rows cannot be selected.
+// Other projects' applications worth having beside Ratepad: four for phones and two for the desktop.
+// A row's detail button opens the application's page outside the program, or, where nothing opens
+// links, copies it and says so; rows cannot be selected.
 class MoreViewController final : public ViewController, public TableViewDataSource, public TableViewDelegate {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MoreViewController)
@@ -23,6 +24,7 @@ public:
         const char* iconImageName;
         const char* description;
         const char* link;
+        const char* maker; // the project or person, a name that is not translated
     };
 
     explicit MoreViewController(UrlOpener openURL = {}, QObject* parent = nullptr);

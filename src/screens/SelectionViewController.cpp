@@ -293,7 +293,7 @@ std::unique_ptr<TableViewCell> SelectionViewController::cellForRowAtIndexPath(Ta
         setTag(codeLabel, CodeLabelTag);
 
         auto* nameLabel = new Label(content);
-        setFrame(nameLabel, QRectF(maxX - 230, 4, 230, 36));
+        setFrame(nameLabel, QRectF(maxX - 238, 4, 230, 36)); // clear of the edge on either side
         // The right edge follows the row and the left edge stays put: where the section index makes
         // rows narrower, the name gives up width instead of sliding over the code.
         Autoresizing::setMask(nameLabel, Autoresizing::FlexibleWidth);

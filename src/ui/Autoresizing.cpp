@@ -9,6 +9,7 @@
 namespace {
 
 constexpr char kMaskProperty[] = "autoresizingMask";
+constexpr char kMirroredProperty[] = "autoresizingMirrored";
 
 // Splits `delta` between the flexible parts (left margin, length, right margin) in proportion to
 // their lengths, or evenly when they are all zero. Returns the new start and length.
@@ -55,6 +56,12 @@ Autoresizing::Mask Autoresizing::mask(const QWidget* child) {
     return Mask(child->property(kMaskProperty).toInt());
 }
 
+void Autoresizing::placeMirrored(QWidget* child) {
+    child->setProperty(kMirroredProperty, true);
+    if (QWidget* parent = child->parentWidget())
+        forParent(parent)->apply(); // the frame is mirrored against the size recorded from now on
+}
+
 void Autoresizing::fillParent(QWidget* child) {
     if (QWidget* parent = child->parentWidget()) {
         forParent(parent)->apply(); // bring the recorded size up to date before taking it as the base
@@ -86,11 +93,17 @@ void Autoresizing::apply() {
         if (!child || child->isWindow())
             continue;
         const Mask m = mask(child);
-        if (m == None)
+        const bool mirrored = child->property(kMirroredProperty).toBool();
+        if (m == None && !mirrored)
             continue;
-        const QRect frame = child->geometry();
-        const auto [x, width] = resizeAxis(frame.x(), frame.width(), old.width(), dw, m & FlexibleLeftMargin,
-                                           m & FlexibleWidth, m & FlexibleRightMargin);
+        QRect frame = child->geometry();
+        // A mirrored child is resized as written, left to right, and mirrored back.
+        if (mirrored)
+            frame.moveLeft(old.width() - frame.x() - frame.width());
+        auto [x, width] = resizeAxis(frame.x(), frame.width(), old.width(), dw, m & FlexibleLeftMargin,
+                                     m & FlexibleWidth, m & FlexibleRightMargin);
+        if (mirrored)
+            x = size.width() - x - width;
         const auto [y, height] =
             resizeAxis(frame.y(), frame.height(), old.height(), dh, m & FlexibleTopMargin, m & FlexibleHeight,
                        m & FlexibleBottomMargin);

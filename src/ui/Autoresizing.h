@@ -31,6 +31,10 @@ public:
     static void setMask(QWidget* child, Mask mask);
     static Mask mask(const QWidget* child);
 
+    // Marks `child` as placed mirrored in a parent laid out right to left: its mask then reads with
+    // left and right swapped, and without one it keeps its distance to the parent's right edge.
+    static void placeMirrored(QWidget* child);
+
     // Puts `child` over the whole of its parent and keeps it there.
     static void fillParent(QWidget* child);
 

@@ -3,6 +3,7 @@
 #include "BarButtonItem.h"
 #include "Icons.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -44,7 +45,7 @@ void BarButton::syncWithItem() {
 
 QFont BarButton::titleFont() const {
     const bool bold = m_item && m_item->style() == BarButtonItem::Style::Done;
-    return bold ? Theme::boldSystemFont(17) : Theme::systemFont(17);
+    return Theme::fontForText(bold ? Theme::boldSystemFont(17) : Theme::systemFont(17), text());
 }
 
 QFont BarButton::shownFont() const {
@@ -65,7 +66,7 @@ QSize BarButton::sizeHint() const {
 }
 
 QRect BarButton::titleArea() const {
-    return rect().adjusted(kPadding + (m_back ? kChevronWidth : 0), 0, -kPadding, 0);
+    return visualRect(this, rect(), rect().adjusted(kPadding + (m_back ? kChevronWidth : 0), 0, -kPadding, 0));
 }
 
 QString BarButton::shownTitle(const QFont& font) const {
@@ -94,7 +95,7 @@ void BarButton::paintEvent(QPaintEvent*) {
     if (m_back) {
         QPainterPath chevron;
         const qreal midY = height() / 2.0;
-        const int left = area.left() - kChevronWidth;
+        const int left = kPadding;
         chevron.moveTo(left + 9, midY - 8);
         chevron.lineTo(left + 1.5, midY);
         chevron.lineTo(left + 9, midY + 8);
@@ -102,7 +103,12 @@ void BarButton::paintEvent(QPaintEvent*) {
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
         painter.setPen(pen);
+        // Back points to the leading edge: to the right where the interface reads right to left.
+        painter.save();
+        if (isRightToLeft())
+            painter.setTransform(QTransform(-1, 0, 0, 1, width(), 0));
         painter.drawPath(chevron);
+        painter.restore();
     }
 
     if (text().isEmpty() && !icon().isNull()) {

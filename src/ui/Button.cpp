@@ -107,7 +107,7 @@ void Button::paintEvent(QPaintEvent*) {
     }
     if (text().isEmpty())
         return;
-    painter.setFont(font());
+    painter.setFont(Theme::fontForText(font(), text()));
     if (!m_titleShadowOffset.isNull() && m_titleShadowColor.isValid()) {
         painter.setPen(m_titleShadowColor);
         painter.drawText(QRectF(area).translated(m_titleShadowOffset), Qt::AlignCenter, text());

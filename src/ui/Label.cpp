@@ -98,7 +98,7 @@ void Label::setElideMode(Qt::TextElideMode mode) {
 }
 
 QFont Label::displayedFont() const {
-    QFont shown = font();
+    QFont shown = Theme::fontForText(font(), text());
     if (!m_adjustsFontSize)
         return shown;
     const QStringList lines = text().split(u'\n');
@@ -161,7 +161,7 @@ void Label::paintEvent(QPaintEvent*) {
     const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()) | Qt::AlignAbsolute);
     painter.setLayoutDirection(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     if (wordWrap()) {
-        painter.setFont(font());
+        painter.setFont(Theme::fontForText(font(), text()));
         painter.drawText(contentsRect(), flags | Qt::TextWordWrap, text());
         return;
     }

@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "NavigationItem.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -95,11 +96,12 @@ void NavigationBar::layoutContents() {
     }
     if (m_left) {
         leftWidth = std::min(m_left->sizeHint().width(), maxButton);
-        m_left->setGeometry(margin, 0, leftWidth, height());
+        m_left->setGeometry(visualRect(this, rect(), QRect(margin, 0, leftWidth, height())));
     }
     if (m_right) {
         rightWidth = std::min(m_right->sizeHint().width(), maxButton);
-        m_right->setGeometry(width() - margin - rightWidth, 0, rightWidth, height());
+        m_right->setGeometry(
+            visualRect(this, rect(), QRect(width() - margin - rightWidth, 0, rightWidth, height())));
     }
     // Centred in the bar, as wide as the larger side button allows on both sides; a title wider than
     // that moves off centre into the room between the buttons before it shrinks, as on the phone.
@@ -113,7 +115,7 @@ void NavigationBar::layoutContents() {
         const int x = std::clamp((width() - titleWidth) / 2, left, std::max(left, right - titleWidth));
         area = QRect(x, 0, titleWidth, height());
     }
-    m_title->setGeometry(area);
+    m_title->setGeometry(visualRect(this, rect(), area));
 }
 
 void NavigationBar::resizeEvent(QResizeEvent*) {

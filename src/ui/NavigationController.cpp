@@ -101,7 +101,9 @@ void NavigationController::finishTransition() {
 }
 
 QAbstractAnimation* NavigationController::slide(QWidget* incoming, QWidget* outgoing, bool forward) {
-    const int width = m_content->width();
+    // A pushed screen comes in from the trailing edge: from the left where the interface reads right
+    // to left.
+    const int width = m_content->isRightToLeft() ? -m_content->width() : m_content->width();
     auto* group = new QParallelAnimationGroup(m_content);
     auto addMove = [&](QWidget* widget, int fromX, int toX) {
         auto* move = new QPropertyAnimation(widget, "pos", group);

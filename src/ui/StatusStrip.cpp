@@ -3,6 +3,7 @@
 #include "ActivityIndicator.h"
 #include "Label.h"
 #include "Theme.h"
+#include "Views.h"
 
 StatusStrip::StatusStrip(QWidget* parent)
     : QWidget(parent), m_title(new Label(this)), m_indicator(new ActivityIndicator(this)) {
@@ -28,5 +29,5 @@ QString StatusStrip::title() const {
 
 void StatusStrip::resizeEvent(QResizeEvent*) {
     m_title->setGeometry(40, 0, std::max(0, width() - 80), height());
-    m_indicator->setGeometry(6, (height() - 14) / 2, 14, 14);
+    m_indicator->setGeometry(visualRect(this, rect(), QRect(6, (height() - 14) / 2, 14, 14)));
 }

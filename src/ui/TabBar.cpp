@@ -3,6 +3,7 @@
 #include "Bundle.h"
 #include "TabBarButton.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QPainter>
 
@@ -55,7 +56,8 @@ void TabBar::layoutButtons() {
     for (int i = 0; i < count; ++i) {
         const int left = width() * i / count;
         const int right = width() * (i + 1) / count;
-        m_buttons[i]->setGeometry(left, 1, right - left, height() - 1);
+        // The first tab is at the leading edge: on the right where the interface reads right to left.
+        m_buttons[i]->setGeometry(visualRect(this, rect(), QRect(left, 1, right - left, height() - 1)));
     }
 }
 

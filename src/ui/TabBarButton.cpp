@@ -52,7 +52,7 @@ QRect TabBarButton::titleArea() const {
 }
 
 QString TabBarButton::shownTitle() const {
-    return QFontMetrics(Theme::systemFont(10)).elidedText(text(), Qt::ElideRight, titleArea().width());
+    return QFontMetrics(Theme::fontForText(Theme::systemFont(10), text())).elidedText(text(), Qt::ElideRight, titleArea().width());
 }
 
 bool TabBarButton::isElided() const {
@@ -80,7 +80,7 @@ void TabBarButton::paintEvent(QPaintEvent*) {
         const QPixmap pixmap = Icons::tinted(icon(), QSize(kIconSide, kIconSide), color, devicePixelRatioF());
         painter.drawPixmap(QRect((width() - kIconSide) / 2, 3, kIconSide, kIconSide), pixmap);
     }
-    const QFont font = Theme::systemFont(10);
+    const QFont font = Theme::fontForText(Theme::systemFont(10), text());
     painter.setFont(font);
     painter.setPen(color);
     painter.drawText(titleArea(), Qt::AlignHCenter | Qt::AlignVCenter, shownTitle());

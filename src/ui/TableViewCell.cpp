@@ -9,6 +9,7 @@
 #include <QMetaProperty>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QVariantAnimation>
 #include <cmath>
 
@@ -195,14 +196,30 @@ int TableViewCell::accessoryWidth() const {
     return 0;
 }
 
+QRect TableViewCell::mirrored(const QRect& leftToRight) const {
+    return leftToRight.isEmpty() ? leftToRight : QStyle::visualRect(layoutDirection(), rect(), leftToRight);
+}
+
 QRect TableViewCell::deleteControlRect() const {
     if (!m_showsDeleteControl || m_editProgress <= 0.0)
         return {};
     const int left = int(std::lround(kEditControlWidth * m_editProgress)) - kEditControlWidth;
-    return QRect(left, 0, kEditControlWidth, height());
+    return mirrored(QRect(left, 0, kEditControlWidth, height()));
 }
 
 QRect TableViewCell::deleteConfirmationRect() const {
+    return mirrored(leftToRightDeleteConfirmationRect());
+}
+
+QRect TableViewCell::reorderControlRect() const {
+    return mirrored(leftToRightReorderControlRect());
+}
+
+QRect TableViewCell::accessoryRect() const {
+    return mirrored(leftToRightAccessoryRect());
+}
+
+QRect TableViewCell::leftToRightDeleteConfirmationRect() const {
     if (!m_confirmingDelete)
         return {};
     const int textWidth = QFontMetrics(Theme::boldSystemFont(15)).horizontalAdvance(deleteTitle());
@@ -211,14 +228,14 @@ QRect TableViewCell::deleteConfirmationRect() const {
                  kConfirmationHeight);
 }
 
-QRect TableViewCell::reorderControlRect() const {
+QRect TableViewCell::leftToRightReorderControlRect() const {
     if (!m_showsReorderControl || m_editProgress <= 0.0 || m_confirmingDelete)
         return {};
     return QRect(width() - int(std::lround(kEditControlWidth * m_editProgress)), 0, kEditControlWidth,
                  height());
 }
 
-QRect TableViewCell::accessoryRect() const {
+QRect TableViewCell::leftToRightAccessoryRect() const {
     const int w = accessoryWidth();
     if (w == 0 || m_confirmingDelete)
         return {};
@@ -230,16 +247,16 @@ QRect TableViewCell::contentRect() const {
     const int left = m_showsDeleteControl ? int(std::lround(kEditControlWidth * m_editProgress)) : 0;
     int right = width();
     if (m_confirmingDelete) {
-        right = deleteConfirmationRect().left() - kConfirmationMargin / 2;
+        right = leftToRightDeleteConfirmationRect().left() - kConfirmationMargin / 2;
     } else {
-        const QRect accessory = accessoryRect();
-        const QRect grip = reorderControlRect();
+        const QRect accessory = leftToRightAccessoryRect();
+        const QRect grip = leftToRightReorderControlRect();
         if (!accessory.isEmpty())
             right = accessory.left();
         else if (!grip.isEmpty())
             right = grip.left();
     }
-    return QRect(left, 0, std::max(0, right - left), height());
+    return QStyle::visualRect(layoutDirection(), rect(), QRect(left, 0, std::max(0, right - left), height()));
 }
 
 void TableViewCell::layoutSubviews() {
@@ -335,6 +352,8 @@ void TableViewCell::paintAccessory(QPainter& painter) const {
         return;
     const bool onHighlight = m_highlight >= 0.5 && m_selectionStyle == SelectionStyle::Blue;
     const QPointF c = QRectF(area).center();
+    // Chevrons point the way the row reads on: to the left in a row laid out right to left.
+    const qreal ahead = isRightToLeft() ? -1.0 : 1.0;
     QPen pen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setBrush(Qt::NoBrush);
     switch (displayedAccessoryType()) {
@@ -343,7 +362,8 @@ void TableViewCell::paintAccessory(QPainter& painter) const {
     case AccessoryType::DisclosureIndicator:
         pen.setColor(onHighlight ? Theme::highlightedTextColor() : indicatorColor());
         painter.setPen(pen);
-        painter.drawPolyline(QPolygonF({c + QPointF(-3, -6.5), c + QPointF(3, 0), c + QPointF(-3, 6.5)}));
+        painter.drawPolyline(QPolygonF(
+            {c + QPointF(-3 * ahead, -6.5), c + QPointF(3 * ahead, 0), c + QPointF(-3 * ahead, 6.5)}));
         break;
     case AccessoryType::Checkmark:
         pen.setColor(onHighlight ? Theme::highlightedTextColor() : Theme::tintColor());
@@ -357,7 +377,8 @@ void TableViewCell::paintAccessory(QPainter& painter) const {
         pen.setColor(Theme::highlightedTextColor());
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawPolyline(QPolygonF({c + QPointF(-2, -5), c + QPointF(3, 0), c + QPointF(-2, 5)}));
+        painter.drawPolyline(
+            QPolygonF({c + QPointF(-2 * ahead, -5), c + QPointF(3 * ahead, 0), c + QPointF(-2 * ahead, 5)}));
         break;
     }
 }

@@ -50,7 +50,8 @@ public:
     bool isShowingReorderControl() const { return m_editing && m_showsReorderControl; }
     bool isShowingDeleteConfirmation() const { return m_confirmingDelete; }
 
-    // Where the controls are, in the cell's own coordinates; empty while a control is not shown.
+    // Where the controls are, in the cell's own coordinates; empty while a control is not shown. A
+    // row laid out right to left has them on the other sides.
     QRect deleteControlRect() const;
     QRect deleteConfirmationRect() const;
     QRect reorderControlRect() const;
@@ -79,6 +80,11 @@ private:
     bool isFading() const;
 
     int accessoryWidth() const;
+    // The rectangles as a row written left to right has them; the public ones mirror them.
+    QRect leftToRightDeleteConfirmationRect() const;
+    QRect leftToRightReorderControlRect() const;
+    QRect leftToRightAccessoryRect() const;
+    QRect mirrored(const QRect& leftToRight) const;
     QRect contentRect() const;
     QString deleteTitle() const;
     QPainterPath backgroundPath() const;

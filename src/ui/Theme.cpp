@@ -1,8 +1,15 @@
 #include "Theme.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Arabic letters drawn smaller than this many pixels grow, by at most the factor.
+constexpr int kLegibleArabicPixels = 13;
+constexpr qreal kMaxArabicGrowth = 1.3;
 
 QFont sizedFont(int pointSize, bool bold) {
     QFont font = QApplication::font();
@@ -19,6 +26,31 @@ QFont Theme::systemFont(int pointSize) {
 
 QFont Theme::boldSystemFont(int pointSize) {
     return sizedFont(pointSize, true);
+}
+
+QFont Theme::fontForText(const QFont& font, const QString& text) {
+    const int pixels = font.pixelSize();
+    if (pixels <= 0 || pixels >= kLegibleArabicPixels)
+        return font;
+    // Mostly Arabic: a date with an Arabic "pm" among its digits keeps the size of the digits.
+    qsizetype arabic = 0;
+    qsizetype other = 0;
+    for (const QChar c : text) {
+        if (c.script() == QChar::Script_Arabic && c.isLetter())
+            ++arabic;
+        else if (c.isLetterOrNumber())
+            ++other;
+    }
+    if (arabic <= other)
+        return font;
+    // Grown until the body of the Arabic letters (a dotless beh) stands as tall as the Latin x-height,
+    // as CSS's font-size-adjust does, within bounds that keep the text in its line.
+    const QFontMetricsF metrics(font);
+    const qreal body = metrics.tightBoundingRect(QStringLiteral("\u066E")).height();
+    const qreal factor = body > 0 ? std::clamp(metrics.xHeight() / body, 1.0, kMaxArabicGrowth) : 1.0;
+    QFont shown = font;
+    shown.setPixelSize(std::min(kLegibleArabicPixels, int(std::lround(pixels * factor))));
+    return shown;
 }
 
 QColor Theme::tintColor() {

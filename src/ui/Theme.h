@@ -25,6 +25,10 @@ public:
     // Fonts
     static QFont systemFont(int pointSize);
     static QFont boldSystemFont(int pointSize);
+    // `font` for drawing `text`. Most sans faces (DejaVu Sans, the usual default) draw Arabic letters
+    // at two thirds of the height of their Latin ones: a small Arabic text (a name in the list, a tab
+    // title) grows to look as large as Latin text of the same size.
+    static QFont fontForText(const QFont& font, const QString& text);
 
     // Colours
     static QColor tintColor();        // bar buttons, selected tab, alert buttons

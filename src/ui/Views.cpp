@@ -1,6 +1,9 @@
 #include "Views.h"
 
+#include "Autoresizing.h"
+
 #include <QApplication>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 
@@ -9,7 +12,25 @@ constexpr char kTagProperty[] = "tag";
 }
 
 void setFrame(QWidget* view, const QRectF& frame) {
-    view->setGeometry(frame.toRect());
+    QWidget* parent = view->parentWidget();
+    if (!parent || !parent->isRightToLeft()) {
+        view->setGeometry(frame.toRect());
+        return;
+    }
+    // Mirrored against the width the parent's resizing starts from.
+    Autoresizing::placeMirrored(view);
+    view->setGeometry(QStyle::visualRect(Qt::RightToLeft, parent->rect(), frame.toRect()));
+}
+
+QRect frameOf(const QWidget* view) {
+    const QWidget* parent = view->parentWidget();
+    if (!parent || !parent->isRightToLeft())
+        return view->geometry();
+    return QStyle::visualRect(Qt::RightToLeft, parent->rect(), view->geometry());
+}
+
+QRect visualRect(const QWidget* widget, const QRect& area, const QRect& logical) {
+    return QStyle::visualRect(widget->layoutDirection(), area, logical);
 }
 
 void setTag(QWidget* view, int tag) {

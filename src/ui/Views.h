@@ -8,8 +8,16 @@
 // points and number tags found again by search. Tags live in the dynamic property "tag"; a widget
 // without one has the tag 0.
 
-// Places `view` at `frame` in its parent's coordinates; fractions are rounded to whole points.
+// Places `view` at `frame` in its parent's coordinates; fractions are rounded to whole points. Frames
+// are written left to right: in a parent laid out right to left the frame is mirrored, and stays so
+// through the parent's resizes, so that a screen's leading and trailing views change sides.
 void setFrame(QWidget* view, const QRectF& frame);
+
+// The frame of `view` as setFrame() takes it: written left to right, whichever way its parent reads.
+QRect frameOf(const QWidget* view);
+
+// `logical`, a rectangle written left to right inside `area`, where `widget` draws it.
+QRect visualRect(const QWidget* widget, const QRect& area, const QRect& logical);
 
 void setTag(QWidget* view, int tag);
 int tag(const QWidget* view);

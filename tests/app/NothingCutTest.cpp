@@ -30,7 +30,7 @@ constexpr int kTimeoutMs = 10000;
 // Longer than any slide or fade of the kit.
 constexpr int kSettleMs = Theme::transitionDurationMs + 100;
 
-constexpr const char* kLanguages[] = {"en", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
+constexpr const char* kLanguages[] = {"en", "ar", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
 
 enum Tab { ConverterTab, RatesTab, SetupTab, HelpTab, MoreTab };
 
