@@ -5,12 +5,13 @@
 #include <QFile>
 #include <QRegularExpression>
 
-RateServerProcess::RateServerProcess(const QString& program, const QStringList& arguments, Log log) {
+RateServerProcess::RateServerProcess(const QString& program, const QStringList& arguments, Log log,
+                                     Rates rates) {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     if (log == Log::Discard)
         m_process.setStandardErrorFile(QProcess::nullDevice());
     QStringList options = arguments + QStringList{"--port", "0"};
-    if (!arguments.contains(QStringLiteral("--rates"))) {
+    if (rates == Rates::ShippedAsToday && !arguments.contains(QStringLiteral("--rates"))) {
         const QString today = m_dir.filePath(QStringLiteral("ExchangeRates.plist"));
         QFile::copy(QStringLiteral(RATEPAD_SOURCE_DIR "/resources/ExchangeRates.plist"), today);
         QFile copy(today);

@@ -4,13 +4,16 @@
 
 #include "Downloader.h"
 #include "LogCapture.h"
+#include "ProgramProcess.h"
 #include "UpstreamFixtures.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QSslKey>
 #include <QSslServer>
@@ -306,6 +309,43 @@ TEST_F(UpstreamFeedTest, downloader_givesUpOnAServerThatNeverAnswers) {
     EXPECT_EQ(result->status, Downloader::Result::Status::Failed);
     EXPECT_TRUE(result->error.endsWith("/silent: no complete answer within 300 ms"))
         << result->error.toStdString();
+}
+
+// The whole server on the feed: it answers from what the sources published, dated by them, and after
+// a restart with every source unreachable, from its cache.
+TEST_F(UpstreamFeedTest, server_answersTheSourcesRatesDatedByThem_andFromItsCacheAfterARestart) {
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    server->set("/ecb.xml", {200, fixtures::ecbDay(today.addDays(-1)), {}});
+    server->set("/cdn/eur.json", {200, fixtures::currencyApiDay(today), {}});
+    const auto rate = [](quint16 port, const char* provider, const char* src, const char* dst) {
+        QNetworkAccessManager network;
+        QNetworkReply* reply = network.get(QNetworkRequest(QUrl(
+            QStringLiteral("http://127.0.0.1:%1/webservice/CurrencyServerWebService.asmx/getCurrencyValue"
+                           "?provider=%2&srcCurrency=%3&dstCurrency=%4")
+                .arg(port)
+                .arg(QLatin1String(provider), QLatin1String(src), QLatin1String(dst)))));
+        waitUntil([reply] { return reply->isFinished(); });
+        return std::pair{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                         reply->rawHeader("Last-Modified") + ' ' + reply->readAll()};
+    };
+    for (const QUrl& source : {server->url("/ecb.xml"), closedPort()}) {
+        const QUrl api = source.path() == u"/ecb.xml" ? server->url("/cdn/eur.json") : source;
+        RateServerProcess program(QStringLiteral(RATEPAD_RATE_SERVER),
+                                  {"--cache-dir", cache.path(), "--ca-file", s_tls->filePath("cert.pem"),
+                                   "--source", "ECB=" + source.toString(), "--source",
+                                   "CURRENCYAPI=" + api.toString()},
+                                  RateServerProcess::Log::Discard, RateServerProcess::Rates::AsArguments);
+        ASSERT_NE(program.port(), 0) << program.startLine().toStdString();
+        // Both sources quote 1.1642 dollars to the euro; the newer date is the answer's.
+        EXPECT_TRUE(waitUntil([&] { return rate(program.port(), "AVERAGE", "EUR", "USD").first == 200; }));
+        const auto [status, answer] = rate(program.port(), "AVERAGE", "EUR", "USD");
+        EXPECT_TRUE(answer.startsWith(
+            QLocale::c().toString(today.startOfDay(Qt::UTC), u"ddd, dd MMM yyyy 00:00:00 'GMT'").toLatin1()))
+            << answer.toStdString();
+        EXPECT_TRUE(answer.endsWith(">1.1642</double>")) << answer.toStdString();
+        EXPECT_EQ(rate(program.port(), "AVERAGE", "USD", "XAU").first, 200); // currency-api's gold
+        EXPECT_EQ(rate(program.port(), "ECB", "USD", "XAU").first, 500);     // not the central bank's
+    }
 }
 
 } // namespace
