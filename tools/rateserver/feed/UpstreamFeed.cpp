@@ -101,7 +101,7 @@ bool UpstreamFeed::start(QString* error) {
                 *error = QStringLiteral("no PEM certificate in %1").arg(m_options.caFile);
             return false;
         }
-        // Setting any CA turns off the system store's loading on demand: name it explicitly.
+        // Once a CA is set, Qt need not load the system store on demand any more: name both.
         tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extra);
     }
     m_started = true;
