@@ -335,6 +335,14 @@ für über 190 Währungen weltweit</translation>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Link lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Keine Anwendung hier öffnet diesen Link. Er wurde in die Zwischenablage kopiert.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

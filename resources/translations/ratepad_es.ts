@@ -335,6 +335,14 @@ de más de 190 monedas del mundo</translation>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>No se puede abrir el enlace</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Ninguna aplicación de este equipo abre este enlace. Se ha copiado al portapapeles.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

@@ -335,6 +335,14 @@ de plus de 190 devises du monde</translation>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Impossible d’ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Aucune application ici n’ouvre ce lien. Il a été copié dans le presse-papiers.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

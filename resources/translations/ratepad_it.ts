@@ -335,6 +335,14 @@ di oltre 190 valute del mondo</translation>
         <source>Delete</source>
         <translation>Elimina</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Impossibile aprire il link</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Nessuna applicazione qui apre questo link. È stato copiato negli appunti.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

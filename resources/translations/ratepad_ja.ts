@@ -335,6 +335,14 @@ for 190+ world currencies</source>
         <source>Delete</source>
         <translation>削除</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>リンクを開けません</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>このリンクを開くアプリケーションがありません。リンクはクリップボードにコピーされました。</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

@@ -335,6 +335,14 @@ voor meer dan 190 valuta’s</translation>
         <source>Delete</source>
         <translation>Verwijder</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Kan link niet openen</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Geen toepassing hier opent deze link. Hij is naar het klembord gekopieerd.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

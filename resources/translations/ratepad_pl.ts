@@ -335,6 +335,14 @@ ponad 190 walut świata</translation>
         <source>Delete</source>
         <translation>Usuń</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Nie można otworzyć łącza</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Żadna aplikacja na tym komputerze nie otwiera tego łącza. Skopiowano je do schowka.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

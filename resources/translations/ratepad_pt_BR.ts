@@ -335,6 +335,14 @@ de mais de 190 moedas do mundo</translation>
         <source>Delete</source>
         <translation>Apagar</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Não é possível abrir o link</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Nenhum aplicativo aqui abre este link. Ele foi copiado para a área de transferência.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

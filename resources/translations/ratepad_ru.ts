@@ -335,6 +335,14 @@ for 190+ world currencies</source>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Не удаётся открыть ссылку</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Здесь нет приложения, открывающего эту ссылку. Она скопирована в буфер обмена.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

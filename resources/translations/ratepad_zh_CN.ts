@@ -335,6 +335,14 @@ for 190+ world currencies</source>
         <source>Delete</source>
         <translation>删除</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>无法打开链接</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>此处没有能打开此链接的应用程序。链接已复制到剪贴板。</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

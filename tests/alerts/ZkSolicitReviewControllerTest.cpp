@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -63,7 +64,7 @@ protected:
         environment.clock = [this] { return now; };
         environment.openURL = [this](const QUrl& url) {
             opened.append(url);
-            return true;
+            return opens;
         };
         environment.window = &window;
         environment.schedule = [this](QObject*, double seconds, std::function<void()> call) {
@@ -108,6 +109,7 @@ protected:
     QDateTime now{QDate(2024, 3, 10), QTime(9, 30), Qt::UTC};
     QList<QObject*> finishObjects;
     QList<QUrl> opened;
+    bool opens = true; // whether anything on the system takes the store page
     QList<double> delays;
     QList<std::function<void()>> pending;
     std::unique_ptr<ZkSolicitReviewController> controller;
@@ -219,6 +221,22 @@ TEST_F(ReviewSolicitation, decliningOpensNothingAcceptingOpensTheStorePageAndEac
         QCoreApplication::processEvents();
         EXPECT_EQ(finishObjects.size(), 1);
     }
+}
+
+TEST_F(ReviewSolicitation, whereNothingOpensTheStorePageTheUserIsToldAndGetsTheLink) {
+    QGuiApplication::clipboard()->clear();
+    storeState(5, now.addDays(-8));
+    opens = false;
+    ZkSolicitReviewController& c = launch();
+    QPointer<AlertView> review = shownAlert();
+    click(review, 1);
+    EXPECT_EQ(opened, QList<QUrl>({kStorePage}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !review || !review->isVisible(); }));
+    AlertView* told = shownAlert();
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->title(), "Cannot Open Link");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), kStorePage.toString());
+    EXPECT_EQ(finishObjects, QList<QObject*>({&c}));
 }
 
 TEST_F(ReviewSolicitation, onceAskedNoLaterLaunchAsksOrPostsAnything) {
@@ -335,7 +353,8 @@ TEST(ReviewSolicitationShared, theSharedControllerIsMadeOnceFromTheEnvironmentGi
     ZkSolicitReviewController& shared = ZkSolicitReviewController::defaultController();
     EXPECT_EQ(&ZkSolicitReviewController::defaultController(), &shared);
     EXPECT_EQ(shared.applicationName(), "Ratepad");
-    EXPECT_TRUE(shared.applicationAppStoreURL().isEmpty()); // the shipped Info.plist names no store page
+    // The software centre's page of the installed application, which GNOME Software and KDE Discover open.
+    EXPECT_EQ(shared.applicationAppStoreURL(), QUrl(QStringLiteral("appstream://" RATEPAD_APP_ID)));
 
     ZkSolicitReviewController::solicit();
     ZkSolicitReviewController::solicit();
