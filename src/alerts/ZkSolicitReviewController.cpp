@@ -148,8 +148,14 @@ void ZkSolicitReviewController::showAlert() {
 }
 
 void ZkSolicitReviewController::clickedButtonAtIndex(AlertView* alert, int index) {
-    if (index != alert->cancelButtonIndex() && !m_applicationAppStoreURL.isEmpty())
-        openURLOrCopy(m_applicationAppStoreURL, m_window, m_openURL);
+    if (index != alert->cancelButtonIndex() && !m_applicationAppStoreURL.isEmpty()) {
+        // Once the alert is gone: should nothing open the page, the alert that says so comes after
+        // it and keeps the focus, which the closing alert would otherwise hand back to the window.
+        connect(
+            alert, &AlertView::dismissed, this,
+            [this] { openURLOrCopy(m_applicationAppStoreURL, m_window, m_openURL); },
+            Qt::SingleShotConnection);
+    }
     alert->setDelegate(nullptr);
     emit didFinish();
 }

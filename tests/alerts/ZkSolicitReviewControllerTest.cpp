@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -213,8 +214,8 @@ TEST_F(ReviewSolicitation, decliningOpensNothingAcceptingOpensTheStorePageAndEac
         click(alert, index);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !finishObjects.isEmpty(); }));
         EXPECT_EQ(finishObjects, QList<QObject*>({&c}));
-        EXPECT_EQ(opened, index == 0 ? QList<QUrl>() : QList<QUrl>({kStorePage}));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !alert || !alert->isVisible(); }));
+        EXPECT_EQ(opened, index == 0 ? QList<QUrl>() : QList<QUrl>({kStorePage}));
         if (alert) {
             EXPECT_EQ(alert->delegate(), nullptr);
         }
@@ -227,16 +228,25 @@ TEST_F(ReviewSolicitation, whereNothingOpensTheStorePageTheUserIsToldAndGetsTheL
     QGuiApplication::clipboard()->clear();
     storeState(5, now.addDays(-8));
     opens = false;
+    QPushButton behind(&window); // where the focus was before the alerts
+    behind.show();
+    window.activateWindow();
+    behind.setFocus();
     ZkSolicitReviewController& c = launch();
     QPointer<AlertView> review = shownAlert();
     click(review, 1);
-    EXPECT_EQ(opened, QList<QUrl>({kStorePage}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !review || !review->isVisible(); }));
-    AlertView* told = shownAlert();
+    EXPECT_EQ(opened, QList<QUrl>({kStorePage}));
+    QPointer<AlertView> told = shownAlert();
     ASSERT_TRUE(told);
     EXPECT_EQ(told->title(), "Cannot Open Link");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kStorePage.toString());
     EXPECT_EQ(finishObjects, QList<QObject*>({&c}));
+    // The keyboard reaches the new alert, not the window behind it.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus && (focus == told || told->isAncestorOf(focus)));
+    QTest::keyClick(focus, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !told || !told->isVisible(); }));
 }
 
 TEST_F(ReviewSolicitation, onceAskedNoLaterLaunchAsksOrPostsAnything) {
