@@ -51,7 +51,7 @@ ratepad_install() {
             exit 1
         fi
     fi
-    echo "Installing: $missing"
+    echo "Installing: $missing" >&2
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     # shellcheck disable=SC2086
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
@@ -94,7 +94,9 @@ ratepad_build() {
     cmake -S "$RATEPAD_ROOT" -B "$RATEPAD_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     local targets=()
     [ $# -gt 0 ] && targets=(--target "$@")
-    cmake --build "$RATEPAD_BUILD" -j "$(nproc)" "${targets[@]}"
+    # Progress goes to standard error, with the scripts' other remarks: standard output is left to
+    # what the scripts run (`scripts/run --list > list.txt` holds the list alone).
+    cmake --build "$RATEPAD_BUILD" -j "$(nproc)" "${targets[@]}" >&2
 }
 
 # The program and what it loads at run time (the modules are dependencies of its libraries), and the
