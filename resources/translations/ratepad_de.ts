@@ -384,6 +384,14 @@ für über 190 Währungen weltweit</translation>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Link lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Keine Anwendung hier öffnet diesen Link. Er wurde in die Zwischenablage kopiert.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

@@ -384,6 +384,14 @@ de más de 190 monedas del mundo</translation>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>No se puede abrir el enlace</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Ninguna aplicación de este equipo abre este enlace. Se ha copiado al portapapeles.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

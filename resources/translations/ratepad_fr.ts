@@ -384,6 +384,14 @@ de plus de 190 devises du monde</translation>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Impossible d’ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Aucune application ici n’ouvre ce lien. Il a été copié dans le presse-papiers.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

@@ -384,6 +384,14 @@ di oltre 190 valute del mondo</translation>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Impossibile aprire il link</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Nessuna applicazione qui apre questo link. È stato copiato negli appunti.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

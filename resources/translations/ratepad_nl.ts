@@ -384,6 +384,14 @@ voor meer dan 190 valuta’s</translation>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Kan link niet openen</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Geen toepassing hier opent deze link. Hij is naar het klembord gekopieerd.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

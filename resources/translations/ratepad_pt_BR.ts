@@ -384,6 +384,14 @@ de mais de 190 moedas do mundo</translation>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Não é possível abrir o link</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Nenhum aplicativo aqui abre este link. Ele foi copiado para a área de transferência.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

@@ -384,6 +384,14 @@ for 190+ world currencies</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>Не удаётся открыть ссылку</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>Здесь нет приложения, открывающего эту ссылку. Она скопирована в буфер обмена.</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

@@ -384,6 +384,14 @@ for 190+ world currencies</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>无法打开链接</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>此处没有能打开此链接的应用程序。链接已复制到剪贴板。</translation>
+    </message>
 </context>
 <context>
     <name>ZkSolicitReview</name>

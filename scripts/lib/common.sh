@@ -4,6 +4,22 @@ set -euo pipefail
 RATEPAD_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 RATEPAD_BUILD="${RATEPAD_BUILD:-$RATEPAD_ROOT/build}"
 
+# Qt wants a private runtime directory and complains on every start without one (a container, a
+# cron job, a login without a session): give it one of ours, owned by us and closed to others.
+ratepad_runtime_dir() {
+    [ -n "${XDG_RUNTIME_DIR:-}" ] && return 0
+    local dir
+    dir="${TMPDIR:-/tmp}/ratepad-runtime-$(id -u)"
+    mkdir -p -m 0700 "$dir" 2>/dev/null || true
+    if [ -d "$dir" ] && [ ! -L "$dir" ] && [ -O "$dir" ]; then
+        chmod 0700 "$dir"
+    else
+        dir="$(mktemp -d -t ratepad-runtime.XXXXXX)"
+    fi
+    export XDG_RUNTIME_DIR="$dir"
+}
+ratepad_runtime_dir
+
 RATEPAD_PACKAGES=(
     cmake g++ pkg-config ninja-build python3
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-multimedia-dev
@@ -35,7 +51,7 @@ ratepad_install() {
             exit 1
         fi
     fi
-    echo "Installing: $missing"
+    echo "Installing: $missing" >&2
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     # shellcheck disable=SC2086
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
@@ -69,9 +85,20 @@ ratepad_ctest_summary() {
     grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$1" | grep -v -E '^(Test project| +Start )' || true
 }
 
+# ratepad_build [TARGET...]: installs what is missing, configures and builds the named targets, or
+# everything when none is named. The tests are a few hundred targets: a script that only runs the
+# program names it, so that a first run does not wait for them.
 ratepad_build() {
     ratepad_install "${RATEPAD_PACKAGES[@]}"
     ratepad_locales
-    cmake -S "$RATEPAD_ROOT" -B "$RATEPAD_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$RATEPAD_BUILD" -j "$(nproc)"
+    cmake -S "$RATEPAD_ROOT" -B "$RATEPAD_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    # Progress goes to standard error, with the scripts' other remarks: standard output is left to
+    # what the scripts run (`scripts/run --list > list.txt` holds the list alone).
+    cmake --build "$RATEPAD_BUILD" -j "$(nproc)" "${targets[@]}" >&2
 }
+
+# The program and what it loads at run time (the modules are dependencies of its libraries), and the
+# rate server it is started against.
+RATEPAD_RUN_TARGETS=(ratepad ratepad-rate-server)

@@ -2,7 +2,9 @@
 
 #include "Bundle.h"
 #include "DelayedCall.h"
+#include "LogCategories.h"
 #include "OpenURL.h"
+#include "OpenURLOrCopy.h"
 #include "UserDefaults.h"
 #include "ZkAlert.h"
 
@@ -65,7 +67,8 @@ ZkSolicitReviewController::~ZkSolicitReviewController() {
 
 void ZkSolicitReviewController::setDefaultEnvironment(const Environment& environment) {
     if (sharedController()) {
-        qWarning("ZkSolicitReviewController: the shared controller exists already; environment ignored");
+        qCWarning(lcReview,
+                  "ZkSolicitReviewController: the shared controller exists already; environment ignored");
         return;
     }
     defaultEnvironment().emplace(environment);
@@ -145,8 +148,14 @@ void ZkSolicitReviewController::showAlert() {
 }
 
 void ZkSolicitReviewController::clickedButtonAtIndex(AlertView* alert, int index) {
-    if (index != alert->cancelButtonIndex() && !m_applicationAppStoreURL.isEmpty())
-        m_openURL(m_applicationAppStoreURL);
+    if (index != alert->cancelButtonIndex() && !m_applicationAppStoreURL.isEmpty()) {
+        // Once the alert is gone: should nothing open the page, the alert that says so comes after
+        // it and keeps the focus, which the closing alert would otherwise hand back to the window.
+        connect(
+            alert, &AlertView::dismissed, this,
+            [this] { openURLOrCopy(m_applicationAppStoreURL, m_window, m_openURL); },
+            Qt::SingleShotConnection);
+    }
     alert->setDelegate(nullptr);
     emit didFinish();
 }

@@ -42,8 +42,8 @@ public:
         UserDefaults& defaults;
         const Bundle& bundle; // the information dictionary and the alert description
         Clock clock = [] { return QDateTime::currentDateTimeUtc(); };
-        OpenUrl openURL = defaultOpenUrl;
-        QWidget* window = nullptr; // the alert is presented over it; may be null
+        OpenUrl openURL = defaultOpenUrl; // answers false where nothing opened the page
+        QWidget* window = nullptr;        // the alert is presented over it; may be null
         Scheduler schedule = defaultSchedule;
     };
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
@@ -131,8 +132,15 @@ struct CommandLine {
             QTextStream(stderr) << "ratepad: " << parser.errorText() << "\nTry 'ratepad --help'.\n";
             return 2;
         }
-        if (parser.isSet(QStringLiteral("help")))
+        if (parser.isSet(QStringLiteral("help"))) {
+            // The usage line names the program after the application's arguments, and without an
+            // application object Qt writes a placeholder there: give it one named as the program.
+            QByteArray name = QFileInfo(arguments.constFirst()).fileName().toLocal8Bit();
+            int count = 1;
+            char* argv[] = {name.data(), nullptr};
+            QCoreApplication core(count, argv);
             parser.showHelp(0);
+        }
         if (parser.isSet(QStringLiteral("version")))
             parser.showVersion();
         if (!parser.positionalArguments().isEmpty()) {

@@ -3,6 +3,7 @@
 #include "ApplicationEvents.h"
 #include "Bundle.h"
 #include "CurrencyPreferences.h"
+#include "LogCategories.h"
 #include "UserDefaults.h"
 
 #include <QSet>
@@ -403,7 +404,7 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
     const QString from = lookup->fromCurrency();
     const QString to = lookup->toCurrency();
     const Decimal rate = lookup->rate().value_or(Decimal(0));
-    qInfo().noquote() << QStringLiteral("1 %1 = %2 %3").arg(from, to, rate.toString());
+    qCInfo(lcManager).noquote() << QStringLiteral("1 %1 = %2 %3").arg(from, to, rate.toString());
 
     const bool succeeded = rate.toDouble() > 0;
     if (succeeded && from == m_localCurrency->currencyCode()) {

@@ -1,5 +1,6 @@
 #include "Bundle.h"
 
+#include "LogCategories.h"
 #include "PropertyList.h"
 
 #include <QCoreApplication>
@@ -28,7 +29,7 @@ QVariantMap Bundle::dictionaryForResource(const QString& name, const QString& ty
         return {};
     const PropertyList::ReadResult result = PropertyList::readFile(path);
     if (!result.ok()) {
-        qWarning().noquote() << "Resource" << path << "could not be read:" << result.error;
+        qCWarning(lcPlatform).noquote() << "Resource" << path << "could not be read:" << result.error;
         return {};
     }
     return result.value.toMap();

@@ -1,6 +1,7 @@
 #include "DateFormatter.h"
 
 #include "LocaleCategories.h"
+#include "LogCategories.h"
 
 #include <unicode/datefmt.h>
 #include <unicode/locid.h>
@@ -35,7 +36,7 @@ DateFormatter::DateFormatter(Style dateStyle, Style timeStyle, const QString& lo
     m_format.reset(
         icu::DateFormat::createDateTimeInstance(icuStyle(dateStyle), icuStyle(timeStyle), icuLocale));
     if (!m_format) {
-        qWarning("DateFormatter: no date format for locale \"%s\"", qUtf8Printable(locale));
+        qCWarning(lcPlatform, "DateFormatter: no date format for locale \"%s\"", qUtf8Printable(locale));
         return;
     }
     // An unknown zone id gives ICU's "Etc/Unknown", which behaves as UTC.

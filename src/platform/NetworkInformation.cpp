@@ -1,5 +1,6 @@
 #include "NetworkInformation.h"
 
+#include "LogCategories.h"
 #include "OwnModule.h"
 
 namespace {
@@ -25,7 +26,7 @@ std::optional<NetworkReachability>
 NetworkInformation::follow(QObject* context, std::function<void(NetworkReachability)> changed) {
     const Follow follow = followFunction();
     if (!follow) {
-        qInfo("NetworkInformation: the module cannot be loaded; the network is not followed");
+        qCInfo(lcPlatform, "NetworkInformation: the module cannot be loaded; the network is not followed");
         return std::nullopt;
     }
     const int now = follow(context, [changed = std::move(changed)](int reachability) {

@@ -1,6 +1,7 @@
 #include "NumberFormatter.h"
 
 #include "LocaleCategories.h"
+#include "LogCategories.h"
 
 #include <QtGlobal>
 #include <string>
@@ -45,15 +46,15 @@ NumberFormatter::NumberFormatter(const QString& pattern, const QString& locale) 
     UErrorCode status = U_ZERO_ERROR;
     auto symbols = std::make_unique<icu::DecimalFormatSymbols>(icuLocale(locale), status);
     if (U_FAILURE(status)) {
-        qWarning("NumberFormatter: no number symbols for locale \"%s\": %s", qUtf8Printable(locale),
-                 u_errorName(status));
+        qCWarning(lcPlatform, "NumberFormatter: no number symbols for locale \"%s\": %s",
+                  qUtf8Printable(locale), u_errorName(status));
         return;
     }
     // The constructor adopts the symbols even when it fails.
     auto format = std::make_unique<icu::DecimalFormat>(toIcu(pattern), symbols.release(), status);
     if (U_FAILURE(status)) {
-        qWarning("NumberFormatter: unusable pattern \"%s\": %s", qUtf8Printable(pattern),
-                 u_errorName(status));
+        qCWarning(lcPlatform, "NumberFormatter: unusable pattern \"%s\": %s", qUtf8Printable(pattern),
+                  u_errorName(status));
         return;
     }
     m_format = std::move(format);

@@ -1,5 +1,6 @@
 #include "UserDefaults.h"
 
+#include "LogCategories.h"
 #include "PropertyList.h"
 
 #include <QDateTime>
@@ -73,11 +74,12 @@ void UserDefaults::load() {
     const QString why = result.ok() ? QStringLiteral("the root is not a dictionary") : result.error;
     if (QFile::rename(m_path, aside)) {
         m_setAsideFile = aside;
-        qWarning().noquote() << "Preferences" << m_path << "could not be read (" + why + "); kept as"
-                             << aside;
+        qCWarning(lcPreferences).noquote()
+            << "Preferences" << m_path << "could not be read (" + why + "); kept as" << aside;
     } else {
-        qWarning().noquote() << "Preferences" << m_path
-                             << "could not be read (" + why + ") nor moved aside; starting from the defaults";
+        qCWarning(lcPreferences).noquote()
+            << "Preferences" << m_path
+            << "could not be read (" + why + ") nor moved aside; starting from the defaults";
     }
 }
 
@@ -179,7 +181,7 @@ bool UserDefaults::synchronize() {
         return true;
     QString error;
     if (!PropertyList::writeFile(m_path, m_user, &error)) {
-        qWarning().noquote() << "Preferences could not be written to" << m_path << ":" << error;
+        qCWarning(lcPreferences).noquote() << "Preferences could not be written to" << m_path << ":" << error;
         return false;
     }
     m_dirty = false;

@@ -1,5 +1,6 @@
 #include "RateReplyReader.h"
 
+#include "LogCategories.h"
 #include "ServiceNumberFormatter.h"
 
 #include <QDebug>
@@ -51,13 +52,13 @@ std::optional<Decimal> RateReplyReader::read(const QByteArray& body) const {
 
     const qsizetype open = text.indexOf(m_openTag);
     if (open < 0) {
-        qInfo().noquote() << QStringLiteral("Open tag not found: ") + logExcerpt(text);
+        qCInfo(lcRates).noquote() << QStringLiteral("Open tag not found: ") + logExcerpt(text);
         return std::nullopt;
     }
     const qsizetype start = open + m_openTag.size();
     const qsizetype close = text.indexOf(QStringLiteral("</double>"), start);
     if (close < 0) {
-        qInfo().noquote() << QStringLiteral("Close tag not found: ") + logExcerpt(text);
+        qCInfo(lcRates).noquote() << QStringLiteral("Close tag not found: ") + logExcerpt(text);
         return std::nullopt;
     }
     const QStringView number = QStringView(text).mid(start, close - start);

@@ -1,5 +1,6 @@
 #include "KeyClick.h"
 
+#include "LogCategories.h"
 #include "OwnModule.h"
 
 #include <QtEndian>
@@ -83,7 +84,7 @@ void KeyClick::prepare() {
     m_prepared = true;
     const CreatePlayer createPlayer = playerFactory();
     if (!createPlayer) {
-        qInfo("KeyClick: the audio module cannot be loaded; keys stay silent");
+        qCInfo(lcSound, "KeyClick: the audio module cannot be loaded; keys stay silent");
         return;
     }
     m_player = createPlayer(this, waveData(), kVolume);

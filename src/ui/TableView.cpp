@@ -1,6 +1,7 @@
 #include "TableView.h"
 
 #include "KeyboardFocus.h"
+#include "LogCategories.h"
 #include "TableViewDataSource.h"
 #include "TableViewDelegate.h"
 #include "Theme.h"
@@ -162,8 +163,8 @@ std::unique_ptr<TableViewCell> TableView::dequeueReusableCellWithIdentifier(cons
 TableViewCell* TableView::obtainCell(const IndexPath& indexPath) {
     std::unique_ptr<TableViewCell> made = m_dataSource->cellForRowAtIndexPath(this, indexPath);
     if (!made) {
-        qWarning("TableView: the data source gave no cell for row %d of section %d", indexPath.row(),
-                 indexPath.section());
+        qCWarning(lcUi, "TableView: the data source gave no cell for row %d of section %d", indexPath.row(),
+                  indexPath.section());
         made = std::make_unique<TableViewCell>(QString());
     }
     made->setParent(viewport());

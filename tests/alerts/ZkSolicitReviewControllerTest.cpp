@@ -8,10 +8,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -63,7 +65,7 @@ protected:
         environment.clock = [this] { return now; };
         environment.openURL = [this](const QUrl& url) {
             opened.append(url);
-            return true;
+            return opens;
         };
         environment.window = &window;
         environment.schedule = [this](QObject*, double seconds, std::function<void()> call) {
@@ -108,6 +110,7 @@ protected:
     QDateTime now{QDate(2024, 3, 10), QTime(9, 30), Qt::UTC};
     QList<QObject*> finishObjects;
     QList<QUrl> opened;
+    bool opens = true; // whether anything on the system takes the store page
     QList<double> delays;
     QList<std::function<void()>> pending;
     std::unique_ptr<ZkSolicitReviewController> controller;
@@ -211,14 +214,39 @@ TEST_F(ReviewSolicitation, decliningOpensNothingAcceptingOpensTheStorePageAndEac
         click(alert, index);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !finishObjects.isEmpty(); }));
         EXPECT_EQ(finishObjects, QList<QObject*>({&c}));
-        EXPECT_EQ(opened, index == 0 ? QList<QUrl>() : QList<QUrl>({kStorePage}));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !alert || !alert->isVisible(); }));
+        EXPECT_EQ(opened, index == 0 ? QList<QUrl>() : QList<QUrl>({kStorePage}));
         if (alert) {
             EXPECT_EQ(alert->delegate(), nullptr);
         }
         QCoreApplication::processEvents();
         EXPECT_EQ(finishObjects.size(), 1);
     }
+}
+
+TEST_F(ReviewSolicitation, whereNothingOpensTheStorePageTheUserIsToldAndGetsTheLink) {
+    QGuiApplication::clipboard()->clear();
+    storeState(5, now.addDays(-8));
+    opens = false;
+    QPushButton behind(&window); // where the focus was before the alerts
+    behind.show();
+    window.activateWindow();
+    behind.setFocus();
+    ZkSolicitReviewController& c = launch();
+    QPointer<AlertView> review = shownAlert();
+    click(review, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !review || !review->isVisible(); }));
+    EXPECT_EQ(opened, QList<QUrl>({kStorePage}));
+    QPointer<AlertView> told = shownAlert();
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->title(), "Cannot Open Link");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), kStorePage.toString());
+    EXPECT_EQ(finishObjects, QList<QObject*>({&c}));
+    // The keyboard reaches the new alert, not the window behind it.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus && (focus == told || told->isAncestorOf(focus)));
+    QTest::keyClick(focus, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !told || !told->isVisible(); }));
 }
 
 TEST_F(ReviewSolicitation, onceAskedNoLaterLaunchAsksOrPostsAnything) {
@@ -335,7 +363,8 @@ TEST(ReviewSolicitationShared, theSharedControllerIsMadeOnceFromTheEnvironmentGi
     ZkSolicitReviewController& shared = ZkSolicitReviewController::defaultController();
     EXPECT_EQ(&ZkSolicitReviewController::defaultController(), &shared);
     EXPECT_EQ(shared.applicationName(), "Ratepad");
-    EXPECT_TRUE(shared.applicationAppStoreURL().isEmpty()); // the shipped Info.plist names no store page
+    // The software centre's page of the installed application, which GNOME Software and KDE Discover open.
+    EXPECT_EQ(shared.applicationAppStoreURL(), QUrl(QStringLiteral("appstream://" RATEPAD_APP_ID)));
 
     ZkSolicitReviewController::solicit();
     ZkSolicitReviewController::solicit();

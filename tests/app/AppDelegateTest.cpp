@@ -74,7 +74,7 @@ TEST(AppDelegate, theCommandLineIsAnsweredWithoutADisplay) {
     const Case cases[] = {
         {{"--no-such-option"}, 2, "no-such-option"},
         {{"--version"}, 0, "Ratepad"},
-        {{"--help"}, 0, "--reachability-host"},
+        {{"--help"}, 0, "Usage: ratepad [options]"},
         {{"--list"}, 0, "Local currency: USD"},
         // Qt's own options are still left to Qt, not refused.
         {{"-platform", "offscreen", "--version"}, 0, "Ratepad"},
@@ -118,5 +118,11 @@ TEST(AppDelegate, theProgramSpeaksTheLanguageOfTheMessagesCategory) {
         ASSERT_TRUE(program.waitForFinished(30000));
         EXPECT_TRUE(QFileInfo::exists(config.path() + "/" + QString::fromUtf8(c.firstShot)))
             << QDir(config.path()).entryList(QDir::Files).join(' ').toStdString();
+        // Standard output carries the paths asked for and nothing else; logs go to standard error.
+        const QStringList printed =
+            QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(printed.size(), 6) << printed.join(u'\n').toStdString();
+        for (const QString& path : printed)
+            EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
     }
 }

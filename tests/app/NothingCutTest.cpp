@@ -10,6 +10,7 @@
 #include "CutTexts.h"
 #include "EditViewController.h"
 #include "NavigationController.h"
+#include "OpenURLOrCopy.h"
 #include "SelectionViewController.h"
 #include "SetupViewController.h"
 #include "TabBarController.h"
@@ -190,8 +191,14 @@ TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
     std::unique_ptr<AlertView> review = ZkAlert::alertNamed(QStringLiteral("ZkSolicitReview"));
     ZkAlert::setTitleFormat(*review, {QStringLiteral("Ratepad")});
     AlertView::present(std::move(review), app->window());
-    ASSERT_TRUE(shown<AlertView>());
+    AlertView* reviewAlert = shown<AlertView>();
+    ASSERT_TRUE(reviewAlert);
     expectWhole("review request");
+    reviewAlert->dismissWithClickedButtonIndex(0, false);
+    openURLOrCopy(QUrl(QStringLiteral("appstream://example.ratepad.ratepad")), app->window(),
+                  [](const QUrl&) { return false; });
+    ASSERT_TRUE(shown<AlertView>());
+    expectWhole("link that nothing opens");
 }
 
 // A language added to the program is added here too.

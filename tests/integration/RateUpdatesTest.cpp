@@ -37,6 +37,8 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", config.path());
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        // Lines of a category of their own, which QT_LOGGING_RULES can turn off.
+        env.insert("QT_MESSAGE_PATTERN", "%{category}: %{message}");
         m_process.setProcessEnvironment(env);
         m_process.start(kApp, QStringList{"--rate-server", rateServer} + extra);
         m_process.waitForStarted();
@@ -53,9 +55,10 @@ public:
     QStringList lookups() {
         m_log += QString::fromUtf8(m_process.readAllStandardError());
         QStringList lines;
+        const QLatin1String category("ratepad.manager: ");
         for (const QString& line : m_log.split('\n'))
-            if (line.startsWith("1 "))
-                lines << line;
+            if (line.startsWith(category + "1 "))
+                lines << line.mid(category.size());
         return lines;
     }
     QString output() {
