@@ -374,7 +374,7 @@ protected:
         EXPECT_EQ(labelText(row, ListTag::NameLabelTag), "Example Units");
         EXPECT_EQ(labelText(row, ListTag::RateLabelTag),
                   shortExchangeRateFormatter().stringFromDecimal(Decimal::fromString("2.5")));
-        EXPECT_EQ(labelText(row, ListTag::UpdateLabelTag), "Never");
+        EXPECT_EQ(labelText(row, ListTag::UpdateLabelTag), "Your rate"); // typed, never downloaded
         snap(QStringLiteral("custom-currency-listed"));
     }
 
