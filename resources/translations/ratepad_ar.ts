@@ -150,16 +150,8 @@ for 190+ world currencies</source>
         <translation>التحويل</translation>
     </message>
     <message>
-        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals. C clears the amount. On a computer you can type digits, the decimal point, Escape or Delete, and copy the converted amount with Ctrl+C.</source>
-        <translation>اكتب مبلغًا على لوحة المفاتيح في علامة التبويب الأولى. يعرض الصف العلوي المبلغ بعملتك المحلية ومحوّلًا إلى العملة الأجنبية الحالية، ويعرض الصف السفلي المبلغ نفسه بالعملة الأجنبية ومحوّلًا في الاتجاه المعاكس. النتائج دقيقة ومقرّبة إلى منزلتين عشريتين. يمسح الزر C المبلغ. وعلى الحاسوب يمكنك كتابة الأرقام والفاصلة العشرية والضغط على Escape أو Delete، ونسخ المبلغ المحوَّل باستخدام Ctrl+C.</translation>
-    </message>
-    <message>
         <source>Foreign currencies</source>
         <translation>العملات الأجنبية</translation>
-    </message>
-    <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one.</source>
-        <translation>تعرض علامة التبويب «الأسعار» عملاتك الأجنبية مع سعر كل منها (أي مقدار العملة الأجنبية الذي تشتريه وحدة واحدة من عملتك المحلية) ووقت آخر تنزيل. اضغط على عملة لتصبح العملة التي تحوّل إليها لوحة المفاتيح. واضغط على «تعديل» لحذف العملات، أو لنقلها بمقابضها، أو لتغيير اسم إحداها أو سعرها.</translation>
     </message>
     <message>
         <source>Adding currencies</source>
@@ -346,6 +338,51 @@ for 190+ world currencies</source>
     <message>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>لا يوجد هنا تطبيق يفتح الروابط، لذلك نُسخ الرابط إلى الحافظة. الصقه في متصفح ويب.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Next tab: %1, previous tab: %2</source>
+        <translation>علامة التبويب التالية: %1، السابقة: %2</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab and Ctrl+Shift+Tab, or Ctrl+Page Down and Ctrl+Page Up, go to the next and the previous tab; Alt+1 to Alt+5 open a tab directly. Tab moves between the controls; in a list the arrow keys move the highlight and Return or Space chooses the row. While the Rates list is being edited, Delete or Backspace asks to delete the highlighted currency and Return confirms; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>ينتقل Ctrl+Tab وCtrl+Shift+Tab، أو Ctrl+Page Down وCtrl+Page Up، إلى علامة التبويب التالية والسابقة؛ ويفتح Alt+1 إلى Alt+5 علامة تبويب مباشرةً. ينقل Tab التركيز بين عناصر التحكم؛ وفي القائمة تحرّك مفاتيح الأسهم التمييز ويختار Return أو Space الصف. وأثناء تعديل قائمة الأسعار يطلب Delete أو Backspace حذف العملة المميّزة ويؤكّد Return الحذف؛ وينقلها Ctrl+Up وCtrl+Down.</translation>
+    </message>
+    <message>
+        <source>Keep this rate</source>
+        <translation>الاحتفاظ بهذا السعر</translation>
+    </message>
+    <message>
+        <source>Type an amount on the keypad of the first tab. The upper row shows it in your local currency and converted into the current foreign currency; the lower row shows the same amount in the foreign currency and converted back. Results are exact and rounded to two decimals; a result too small for that shows its first three significant digits. C clears the amount. On a computer you can type digits and the decimal point (a point or a comma), take back the last key with Backspace, clear with Escape or Delete, and copy the converted amount with Ctrl+C.</source>
+        <translation>اكتب مبلغًا على لوحة المفاتيح في علامة التبويب الأولى. يعرض الصف العلوي المبلغ بعملتك المحلية ومحوّلًا إلى العملة الأجنبية الحالية، ويعرض الصف السفلي المبلغ نفسه بالعملة الأجنبية ومحوّلًا في الاتجاه المعاكس. النتائج دقيقة ومقرّبة إلى منزلتين عشريتين؛ والنتيجة الأصغر من ذلك تُعرض بأول ثلاثة أرقام معنوية منها. يمسح الزر C المبلغ. وعلى الحاسوب يمكنك كتابة الأرقام والفاصلة العشرية (نقطة أو فاصلة)، والتراجع عن آخر مفتاح باستخدام Backspace، والمسح باستخدام Escape أو Delete، ونسخ المبلغ المحوَّل باستخدام Ctrl+C.</translation>
+    </message>
+    <message>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>تعرض علامة التبويب «الأسعار» عملاتك الأجنبية مع سعر كل منها (أي مقدار العملة الأجنبية الذي تشتريه وحدة واحدة من عملتك المحلية) ووقت آخر تنزيل. اضغط على عملة لتصبح العملة التي تحوّل إليها لوحة المفاتيح. واضغط على «تعديل» لحذف العملات، أو لنقلها بمقابضها، أو لتغيير اسم إحداها أو سعرها. ويظهر السعر الذي تكتبه بعبارة «سعرك» حتى يستبدله التنزيل التالي؛ وإذا فعّلت «الاحتفاظ بهذا السعر» فلن تغيّره التنزيلات (ويميّزه دبوس).</translation>
+    </message>
+    <message>
+        <source>Your rate</source>
+        <translation>سعرك</translation>
+    </message>
+    <message>
+        <source>Cannot Open Link</source>
+        <translation>تعذّر فتح الرابط</translation>
+    </message>
+    <message>
+        <source>No application here opens this link. It has been copied to the clipboard.</source>
+        <translation>لا يوجد هنا تطبيق يفتح هذا الرابط. لقد نُسخ إلى الحافظة.</translation>
+    </message>
+    <message>
+        <source>Currencies</source>
+        <comment>title of the currency list</comment>
+        <translation>العملات</translation>
     </message>
 </context>
 <context>

@@ -376,14 +376,6 @@ für über 190 Währungen weltweit</translation>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>Keine Anwendung hier öffnet Links, daher wurde der Link in die Zwischenablage kopiert. Fügen Sie ihn in einen Webbrowser ein.</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>Link lässt sich nicht öffnen</translation>
@@ -391,6 +383,14 @@ für über 190 Währungen weltweit</translation>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>Keine Anwendung hier öffnet diesen Link. Er wurde in die Zwischenablage kopiert.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -376,14 +376,6 @@ de más de 190 monedas del mundo</translation>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>Aquí ninguna aplicación abre enlaces, así que el enlace se ha copiado al portapapeles. Péguelo en un navegador web.</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>No se puede abrir el enlace</translation>
@@ -391,6 +383,14 @@ de más de 190 monedas del mundo</translation>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>Ninguna aplicación de este equipo abre este enlace. Se ha copiado al portapapeles.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -376,14 +376,6 @@ de plus de 190 devises du monde</translation>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>Aucune application ne peut ouvrir les liens ici ; le lien a donc été copié dans le presse-papiers. Collez-le dans un navigateur web.</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>Impossible d’ouvrir le lien</translation>
@@ -391,6 +383,14 @@ de plus de 190 devises du monde</translation>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>Aucune application ici n’ouvre ce lien. Il a été copié dans le presse-papiers.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -376,14 +376,6 @@ di oltre 190 valute del mondo</translation>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>Qui nessuna applicazione apre i link, quindi il link è stato copiato negli appunti. Incollalo in un browser web.</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>Impossibile aprire il link</translation>
@@ -391,6 +383,14 @@ di oltre 190 valute del mondo</translation>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>Nessuna applicazione qui apre questo link. È stato copiato negli appunti.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -376,14 +376,6 @@ for 190+ world currencies</source>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>リンクを開けるアプリケーションがないため、リンクをクリップボードにコピーしました。Web ブラウザーに貼り付けてください。</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>リンクを開けません</translation>
@@ -391,6 +383,14 @@ for 190+ world currencies</source>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>このリンクを開くアプリケーションがありません。リンクはクリップボードにコピーされました。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -376,14 +376,6 @@ voor meer dan 190 valuta’s</translation>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>Geen enkele applicatie hier opent links, dus de link is naar het klembord gekopieerd. Plak hem in een webbrowser.</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>Kan link niet openen</translation>
@@ -391,6 +383,14 @@ voor meer dan 190 valuta’s</translation>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>Geen toepassing hier opent deze link. Hij is naar het klembord gekopieerd.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

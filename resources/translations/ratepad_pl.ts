@@ -376,14 +376,6 @@ ponad 190 walut świata</translation>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>Żadna aplikacja nie otwiera tu linków, więc link został skopiowany do schowka. Wklej go w przeglądarce internetowej.</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>Nie można otworzyć łącza</translation>
@@ -391,6 +383,14 @@ ponad 190 walut świata</translation>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>Żadna aplikacja na tym komputerze nie otwiera tego łącza. Skopiowano je do schowka.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -376,14 +376,6 @@ de mais de 190 moedas do mundo</translation>
         <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
         <translation>Nenhum aplicativo aqui abre links, então o link foi copiado para a área de transferência. Cole-o em um navegador.</translation>
     </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation>LTR</translation>
-    </message>
     <message>
         <source>Cannot Open Link</source>
         <translation>Não é possível abrir o link</translation>
@@ -391,6 +383,14 @@ de mais de 190 moedas do mundo</translation>
     <message>
         <source>No application here opens this link. It has been copied to the clipboard.</source>
         <translation>Nenhum aplicativo aqui abre este link. Ele foi copiado para a área de transferência.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
