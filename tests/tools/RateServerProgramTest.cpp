@@ -241,14 +241,23 @@ TEST(RateServerProgramTest, manyKeepAliveConnections_pipelinedRequestsAllAnswere
         EXPECT_EQ(socket->state(), QAbstractSocket::ConnectedState); // kept alive
 }
 
+// One raw connection to the server, collecting all it answers.
+struct RawConnection {
+    explicit RawConnection(quint16 port) {
+        QObject::connect(&socket, &QTcpSocket::readyRead, [this] { received += socket.readAll(); });
+        socket.connectToHost(QHostAddress::LocalHost, port);
+    }
+    QTcpSocket socket;
+    QByteArray received;
+};
+
 // The 6.4 server would keep the connection open; a client asking to close may read to the end.
 TEST(RateServerProgramTest, connectionClose_closesAfterTheAnswer) {
     RateServer server;
     ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
-    QTcpSocket socket;
-    QByteArray received;
-    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { received += socket.readAll(); });
-    socket.connectToHost(QHostAddress::LocalHost, server.port());
+    RawConnection connection(server.port());
+    QTcpSocket& socket = connection.socket;
+    const QByteArray& received = connection.received;
     socket.write("GET " + kPath.toUtf8() +
                  "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=EUR HTTP/1.1\r\nConnection: close\r\n\r\n");
     EXPECT_TRUE(waitUntil([&] { return socket.state() == QAbstractSocket::UnconnectedState; }));
@@ -261,10 +270,9 @@ TEST(RateServerProgramTest, connectionClose_closesAfterTheAnswer) {
 TEST(RateServerProgramTest, headAndOtherMethods_keepTheConnectionUsable) {
     RateServer server;
     ASSERT_NE(server.port(), 0) << server.startLine().toStdString();
-    QTcpSocket socket;
-    QByteArray received;
-    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { received += socket.readAll(); });
-    socket.connectToHost(QHostAddress::LocalHost, server.port());
+    RawConnection connection(server.port());
+    QTcpSocket& socket = connection.socket;
+    const QByteArray& received = connection.received;
     const QByteArray target =
         kPath.toUtf8() + "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=EUR HTTP/1.1\r\n\r\n";
     socket.write("HEAD " + target);
@@ -352,12 +360,10 @@ TEST(RateServerProgramTest, outOfDescriptors_newClientsServedWithoutSpinning) {
         const long long before = cpuTicks();
         waitUntil([] { return false; }, 2000);
         EXPECT_LT(cpuTicks() - before, 50) << "cap " << cap; // under a quarter of the 2 s
-        QTcpSocket client;
-        QByteArray received;
-        QObject::connect(&client, &QTcpSocket::readyRead, [&] { received += client.readAll(); });
-        client.connectToHost(QHostAddress::LocalHost, server.port());
-        client.write("GET " + kPath.toUtf8() +
-                     "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=USD HTTP/1.1\r\n\r\n");
+        RawConnection client(server.port());
+        const QByteArray& received = client.received;
+        client.socket.write("GET " + kPath.toUtf8() +
+                            "?provider=AVERAGE&srcCurrency=EUR&dstCurrency=USD HTTP/1.1\r\n\r\n");
         EXPECT_TRUE(waitUntil([&] { return received.endsWith("</double>"); }, 5000)) << "cap " << cap;
     }
 }
