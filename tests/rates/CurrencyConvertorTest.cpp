@@ -333,9 +333,10 @@ TEST_F(CurrencyConvertorTest, manyLookupsAtOnceEachGetTheirOwnAnswerWhateverTheS
 TEST_F(CurrencyConvertorTest, answersOutOfTurnNeverGiveARateToTheWrongCode) {
     const QStringList codes = numberedCodes().first(24);
     const auto right = [&](const QByteArray& t) { return HttpFixture::doubleReply(numberFor(t, codes)); };
-    // The answer for the next code of the list, naming its pair or not.
+    // The answer for a code half the list away (never one asked next on the same connection), naming
+    // its pair or not.
     const auto other = [&](const QByteArray& t, bool named) {
-        const int next = numberFor(t, codes).toInt() % codes.size();
+        const int next = (numberFor(t, codes).toInt() - 1 + codes.size() / 2) % codes.size();
         const QByteArray reply = HttpFixture::doubleReply(QByteArray::number(next + 1));
         return named ? QByteArray(reply).replace("\r\n\r\n", "\r\nX-Rate-Pair: USD " +
                                                                  codes[next].toLatin1() + "\r\n\r\n")
