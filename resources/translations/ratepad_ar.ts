@@ -143,7 +143,7 @@ for 190+ world currencies</source>
     </message>
     <message>
         <source>Exchange Rate</source>
-        <translation>سعر الصرف</translation>
+        <translation>السعر</translation>
     </message>
     <message>
         <source>Converting</source>

@@ -104,8 +104,8 @@ std::unique_ptr<TableViewCell> MoreViewController::cellForRowAtIndexPath(TableVi
         more->iconImageView()->setImage(
             QPixmap(QStringLiteral(":/") + QString::fromLatin1(app->iconImageName)));
         more->descriptionLabel()->setText(localized(app->description));
-        more->makerLabel()->setText(
-            localized(QT_TRANSLATE_NOOP("Localizable", "Made by %@")).replace(QStringLiteral("%@"), QString::fromUtf8(app->maker)));
+        more->makerLabel()->setText(localized(QT_TRANSLATE_NOOP("Localizable", "Made by %@"))
+                                        .replace(QStringLiteral("%@"), QString::fromUtf8(app->maker)));
         more->layoutTexts();
     }
     return cell;
