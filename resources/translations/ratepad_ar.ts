@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>in %@</source>
-        <translation>بـ %@</translation>
+        <translation>إلى %@</translation>
     </message>
     <message>
         <source>Amount in %@</source>
