@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>in %@</source>
-        <translation>بـ %@</translation>
+        <translation>إلى %@</translation>
     </message>
     <message>
         <source>Amount in %@</source>
@@ -143,7 +143,7 @@ for 190+ world currencies</source>
     </message>
     <message>
         <source>Exchange Rate</source>
-        <translation>سعر الصرف</translation>
+        <translation>السعر</translation>
     </message>
     <message>
         <source>Converting</source>
@@ -330,14 +330,6 @@ for 190+ world currencies</source>
     <message>
         <source>Made by %@</source>
         <translation>من تطوير %@</translation>
-    </message>
-    <message>
-        <source>Link Copied</source>
-        <translation>نُسخ الرابط</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>لا يوجد هنا تطبيق يفتح الروابط، لذلك نُسخ الرابط إلى الحافظة. الصقه في متصفح ويب.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>

@@ -369,14 +369,6 @@ für über 190 Währungen weltweit</translation>
         <translation>Von %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Link kopiert</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Keine Anwendung hier öffnet Links, daher wurde der Link in die Zwischenablage kopiert. Fügen Sie ihn in einen Webbrowser ein.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>Link lässt sich nicht öffnen</translation>
     </message>

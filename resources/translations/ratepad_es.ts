@@ -369,14 +369,6 @@ de más de 190 monedas del mundo</translation>
         <translation>Creada por %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Enlace copiado</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Aquí ninguna aplicación abre enlaces, así que el enlace se ha copiado al portapapeles. Péguelo en un navegador web.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>No se puede abrir el enlace</translation>
     </message>

@@ -369,14 +369,6 @@ de plus de 190 devises du monde</translation>
         <translation>Créée par %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Lien copié</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Aucune application ne peut ouvrir les liens ici ; le lien a donc été copié dans le presse-papiers. Collez-le dans un navigateur web.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>Impossible d’ouvrir le lien</translation>
     </message>

@@ -369,14 +369,6 @@ di oltre 190 valute del mondo</translation>
         <translation>Creata da %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Link copiato</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Qui nessuna applicazione apre i link, quindi il link è stato copiato negli appunti. Incollalo in un browser web.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>Impossibile aprire il link</translation>
     </message>

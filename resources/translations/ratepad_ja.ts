@@ -369,14 +369,6 @@ for 190+ world currencies</source>
         <translation>開発元: %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>リンクをコピーしました</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>リンクを開けるアプリケーションがないため、リンクをクリップボードにコピーしました。Web ブラウザーに貼り付けてください。</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>リンクを開けません</translation>
     </message>

@@ -369,14 +369,6 @@ voor meer dan 190 valuta’s</translation>
         <translation>Gemaakt door %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Link gekopieerd</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Geen enkele applicatie hier opent links, dus de link is naar het klembord gekopieerd. Plak hem in een webbrowser.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>Kan link niet openen</translation>
     </message>

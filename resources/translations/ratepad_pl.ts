@@ -369,14 +369,6 @@ ponad 190 walut świata</translation>
         <translation>Autor: %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Skopiowano link</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Żadna aplikacja nie otwiera tu linków, więc link został skopiowany do schowka. Wklej go w przeglądarce internetowej.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>Nie można otworzyć łącza</translation>
     </message>

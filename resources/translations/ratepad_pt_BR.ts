@@ -369,14 +369,6 @@ de mais de 190 moedas do mundo</translation>
         <translation>Feito por %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Link copiado</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Nenhum aplicativo aqui abre links, então o link foi copiado para a área de transferência. Cole-o em um navegador.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>Não é possível abrir o link</translation>
     </message>

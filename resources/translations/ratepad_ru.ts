@@ -369,14 +369,6 @@ for 190+ world currencies</source>
         <translation>Разработчик: %@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>Ссылка скопирована</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>Здесь нет приложения, которое открывает ссылки, поэтому ссылка скопирована в буфер обмена. Вставьте её в веб-браузер.</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>Не удаётся открыть ссылку</translation>
     </message>

@@ -369,14 +369,6 @@ for 190+ world currencies</source>
         <translation>开发者：%@</translation>
     </message>
     <message>
-        <source>Link Copied</source>
-        <translation>链接已复制</translation>
-    </message>
-    <message>
-        <source>No application here opens links, so the link has been copied to the clipboard. Paste it into a web browser.</source>
-        <translation>这里没有可以打开链接的应用程序，因此链接已复制到剪贴板。请将其粘贴到网页浏览器中。</translation>
-    </message>
-    <message>
         <source>Cannot Open Link</source>
         <translation>无法打开链接</translation>
     </message>

@@ -27,7 +27,9 @@ MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* pa
 
     // Only the right margin is flexible: the labels keep their left edge and width when the cell widens.
     const qreal textLeft = bounds.left() + kMargin + kIconSize + kGap;
-    const qreal textWidth = bounds.width() - kIconSize - kMargin - kGap;
+    // The screen shows a detail button, wider than the indicator the content view leaves room for:
+    // the texts stop a gap short of it.
+    const qreal textWidth = bounds.width() - kIconSize - kMargin - 2 * kGap;
     setFrame(m_nameLabel, QRectF(textLeft, 10.0, textWidth, kNameHeight));
     m_nameLabel->setFont(Theme::boldSystemFont(18));
     m_nameLabel->setTextColor(Qt::black);
@@ -37,8 +39,7 @@ MoreTableViewCell::MoreTableViewCell(const QString& reuseIdentifier, QWidget* pa
     m_nameLabel->setMinimumFontSize(14);
 
     // Two lines under the name, so that a description as long as most languages make it is not cut.
-    setFrame(m_descriptionLabel,
-             QRectF(textLeft, kNameHeight + kGap, textWidth, 2 * kDescriptionLineHeight));
+    setFrame(m_descriptionLabel, QRectF(textLeft, kNameHeight + kGap, textWidth, 2 * kDescriptionLineHeight));
     m_descriptionLabel->setFont(Theme::systemFont(12));
     m_descriptionLabel->setTextColor(Theme::grayColor());
     m_descriptionLabel->setHighlightedTextColor(Qt::white);

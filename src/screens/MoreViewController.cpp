@@ -1,10 +1,10 @@
 #include "MoreViewController.h"
 
 #include "Bundle.h"
-#include "CopiedLinkAlert.h"
 #include "ImageView.h"
 #include "Label.h"
 #include "MoreTableViewCell.h"
+#include "OpenURLOrCopy.h"
 #include "TableView.h"
 
 #include <QDesktopServices>
@@ -104,8 +104,8 @@ std::unique_ptr<TableViewCell> MoreViewController::cellForRowAtIndexPath(TableVi
         more->iconImageView()->setImage(
             QPixmap(QStringLiteral(":/") + QString::fromLatin1(app->iconImageName)));
         more->descriptionLabel()->setText(localized(app->description));
-        more->makerLabel()->setText(
-            localized(QT_TRANSLATE_NOOP("Localizable", "Made by %@")).replace(QStringLiteral("%@"), QString::fromUtf8(app->maker)));
+        more->makerLabel()->setText(localized(QT_TRANSLATE_NOOP("Localizable", "Made by %@"))
+                                        .replace(QStringLiteral("%@"), QString::fromUtf8(app->maker)));
         more->layoutTexts();
     }
     return cell;
@@ -127,6 +127,5 @@ void MoreViewController::accessoryButtonTappedForRowWithIndexPath(TableView*, co
     if (!app)
         return;
     const QUrl link(QString::fromLatin1(app->link));
-    if (!m_openURL(link))
-        showCopiedLinkAlert(link, view()->window());
+    openURLOrCopy(link, view()->window(), m_openURL);
 }

@@ -210,9 +210,9 @@ void AlertView::layoutPanel() {
         if (sideBySide) {
             const int half = panelWidth / 2;
             // The first button at the leading edge, on the right where the interface reads right to left.
-            m_buttons[i]->setGeometry(visualRect(this, m_panel,
-                                                 QRect(m_panel.x() + i * half, buttonsTop,
-                                                       i == 0 ? half : panelWidth - half, kButtonHeight)));
+            m_buttons[i]->setGeometry(visualRect(
+                this, m_panel,
+                QRect(m_panel.x() + i * half, buttonsTop, i == 0 ? half : panelWidth - half, kButtonHeight)));
         } else {
             m_buttons[i]->setGeometry(m_panel.x(), buttonsTop + i * kButtonHeight, panelWidth, kButtonHeight);
         }

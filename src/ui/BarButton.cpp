@@ -66,7 +66,8 @@ QSize BarButton::sizeHint() const {
 }
 
 QRect BarButton::titleArea() const {
-    return visualRect(this, rect(), rect().adjusted(kPadding + (m_back ? kChevronWidth : 0), 0, -kPadding, 0));
+    return visualRect(this, rect(),
+                      rect().adjusted(kPadding + (m_back ? kChevronWidth : 0), 0, -kPadding, 0));
 }
 
 QString BarButton::shownTitle(const QFont& font) const {

@@ -161,7 +161,8 @@ void Label::paintEvent(QPaintEvent*) {
     const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()) | Qt::AlignAbsolute);
     painter.setLayoutDirection(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     if (wordWrap()) {
-        painter.setFont(Theme::fontForText(font(), text()));
+        // QLabel measures a wrapped text's height with its own font: drawn in that font, it fits.
+        painter.setFont(font());
         painter.drawText(contentsRect(), flags | Qt::TextWordWrap, text());
         return;
     }

@@ -52,7 +52,8 @@ QRect TabBarButton::titleArea() const {
 }
 
 QString TabBarButton::shownTitle() const {
-    return QFontMetrics(Theme::fontForText(Theme::systemFont(10), text())).elidedText(text(), Qt::ElideRight, titleArea().width());
+    return QFontMetrics(Theme::fontForText(Theme::systemFont(10), text()))
+        .elidedText(text(), Qt::ElideRight, titleArea().width());
 }
 
 bool TabBarButton::isElided() const {

@@ -8,8 +8,8 @@
 namespace {
 
 // Arabic letters drawn smaller than this many pixels grow, by at most the factor.
-constexpr int kLegibleArabicPixels = 13;
-constexpr qreal kMaxArabicGrowth = 1.3;
+constexpr int kLegibleArabicPixels = 15;
+constexpr qreal kMaxArabicGrowth = 1.5;
 
 QFont sizedFont(int pointSize, bool bold) {
     QFont font = QApplication::font();

@@ -1,22 +1,28 @@
 // Every screen, alert and action sheet of the phone-sized window, in English and in every shipped
 // language: a text may shrink within the kit's floors, but none may be elided or clipped. With
-// RATEPAD_CUT_SCREENSHOTS set, the list and the picker of every language are saved there.
+// RATEPAD_CUT_SCREENSHOTS set, the main screens, an alert and a sheet of every language are saved there.
 #include "ActionSheet.h"
 #include "AlertView.h"
 #include "AppDelegate.h"
 #include "AppWindow.h"
+#include "BarButton.h"
 #include "CurrencyManager.h"
 #include "CurrencyViewController.h"
 #include "CutTexts.h"
 #include "EditViewController.h"
+#include "NavigationBar.h"
 #include "NavigationController.h"
+#include "NavigationItem.h"
 #include "OpenURLOrCopy.h"
 #include "SelectionViewController.h"
 #include "SetupViewController.h"
+#include "TabBar.h"
+#include "TabBarButton.h"
 #include "TabBarController.h"
 #include "TableView.h"
 #include "TempConfig.h"
 #include "Theme.h"
+#include "Views.h"
 #include "ZkAlert.h"
 
 #include <QDir>
@@ -31,7 +37,8 @@ constexpr int kTimeoutMs = 10000;
 // Longer than any slide or fade of the kit.
 constexpr int kSettleMs = Theme::transitionDurationMs + 100;
 
-constexpr const char* kLanguages[] = {"en", "ar", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
+constexpr const char* kLanguages[] = {"en", "ar", "de", "es",    "fr", "it",
+                                      "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
 
 enum Tab { ConverterTab, RatesTab, SetupTab, HelpTab, MoreTab };
 
@@ -142,10 +149,12 @@ TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
     saveShot("list");
     list->setEditing(true, false);
     expectWhole("list while editing");
+    saveShot("list-editing");
 
     list->didSelectRowAtIndexPath(list->tableView(), IndexPath(CurrencyViewController::CurrencySection, 0));
     ASSERT_TRUE(settled(top<EditViewController>(RatesTab)));
     expectWhole("editor of a listed currency");
+    saveShot("editor");
     navigation(RatesTab)->popViewControllerAnimated(false);
     list->setEditing(false, false);
 
@@ -167,6 +176,7 @@ TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
     AlertView* alert = shown<AlertView>();
     ASSERT_TRUE(alert);
     expectWhole("server alert");
+    saveShot("alert");
     alert->dismissWithClickedButtonIndex(0, false);
 
     auto* setup = openTab<SetupViewController>(SetupTab);
@@ -177,6 +187,7 @@ TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
     ActionSheet* sheet = shown<ActionSheet>();
     ASSERT_TRUE(sheet);
     expectWhole("local currency sheet");
+    saveShot("sheet");
     sheet->dismissWithClickedButtonIndex(SetupViewController::OverwriteButtonIndex, false);
     ASSERT_TRUE(picker());
     picker()->more();
@@ -186,6 +197,7 @@ TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
 
     openTab<ViewController>(MoreTab);
     expectWhole("more");
+    saveShot("more");
     openTab<ViewController>(HelpTab);
     expectWhole("help");
     std::unique_ptr<AlertView> review = ZkAlert::alertNamed(QStringLiteral("ZkSolicitReview"));
@@ -199,6 +211,51 @@ TEST_P(NothingCut, everyScreenAlertAndSheetShowsItsTextsWhole) {
                   [](const QUrl&) { return false; });
     ASSERT_TRUE(shown<AlertView>());
     expectWhole("link that nothing opens");
+}
+
+// A language written right to left mirrors the bars and the rows, through the window's resizes too;
+// the converter keeps a calculator's order in every language.
+TEST_P(NothingCut, barsAndRowsFollowTheLanguagesDirectionButTheKeypadDoesNot) {
+    const bool mirrored = QLocale(QLatin1String(GetParam())).textDirection() == Qt::RightToLeft;
+    const auto x = [](const QWidget* view) { return view ? view->mapTo(view->window(), QPoint()).x() : -1; };
+    QWidget* converter = openTab<ViewController>(ConverterTab)->view();
+    EXPECT_LT(x(converter->findChild<QWidget*>("key7")), x(converter->findChild<QWidget*>("key9")));
+    EXPECT_LT(x(converter->findChild<QWidget*>("amountOriginalOne")),
+              x(converter->findChild<QWidget*>("labelOriginalOne")));
+    TabBar* tabBar = tabs()->tabBar();
+    EXPECT_EQ(x(tabBar->buttonAt(ConverterTab)) > x(tabBar->buttonAt(MoreTab)), mirrored);
+
+    auto* list = openTab<CurrencyViewController>(RatesTab);
+    ASSERT_TRUE(list);
+    int edit = -1;
+    int refresh = -1;
+    for (const BarButton* button : navigation(RatesTab)->navigationBar()->findChildren<BarButton*>()) {
+        if (button->item() == list->navigationItem()->rightBarButtonItem())
+            edit = x(button);
+        else if (button->item() == list->navigationItem()->leftBarButtonItem())
+            refresh = x(button);
+    }
+    EXPECT_EQ(edit < refresh, mirrored);
+    const auto row = [&] {
+        return list->tableView()->cellForRowAtIndexPath(
+            IndexPath(CurrencyViewController::CurrencySection, 0));
+    };
+    ASSERT_TRUE(row());
+    const auto fromLeadingEdge = [&](int tagValue) {
+        const QWidget* view = viewWithTag(row()->contentView(), tagValue);
+        const int left = x(view) - x(row());
+        return mirrored ? row()->width() - left - view->width() : left;
+    };
+    EXPECT_EQ(x(viewWithTag(row()->contentView(), CurrencyViewController::RateLabelTag)) <
+                  x(viewWithTag(row()->contentView(), CurrencyViewController::CodeLabelTag)),
+              mirrored);
+    const int code = fromLeadingEdge(CurrencyViewController::CodeLabelTag);
+    const int rate = fromLeadingEdge(CurrencyViewController::RateLabelTag);
+    app->window()->resize(app->window()->width() + 120, app->window()->height());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return row() && row()->width() > Theme::windowSize.width(); }, kTimeoutMs));
+    EXPECT_EQ(fromLeadingEdge(CurrencyViewController::CodeLabelTag), code);
+    EXPECT_EQ(fromLeadingEdge(CurrencyViewController::RateLabelTag), rate + 120);
 }
 
 // A language added to the program is added here too.

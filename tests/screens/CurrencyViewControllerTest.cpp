@@ -13,6 +13,7 @@
 #include "NavigationBar.h"
 #include "NavigationItem.h"
 #include "SelectionViewController.h"
+#include "Theme.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>
@@ -379,6 +380,28 @@ TEST_F(CurrencyViewControllerTest, catalogueNamesShowInTheUsersLanguageAndThePic
         EXPECT_EQ(picker->tableView()->numberOfRowsInSection(0), 1) << search;
         EXPECT_EQ(picker->codeAtIndexPath(IndexPath(0, 0)), "GBP") << search;
     }
+}
+
+// The usual default face, DejaVu Sans, draws Arabic letters at two thirds of the height of its Latin
+// ones: a row's Arabic name at the names' 10 points could hardly be read.
+TEST(CurrencyRowNames, anArabicNameLooksNearlyAsLargeAsALatinOne) {
+    const auto inkHeight = [](const QString& text) {
+        Label label(text);
+        label.setFont(Theme::systemFont(10));
+        label.resize(200, 30);
+        const QImage image = label.grab().toImage();
+        int top = image.height();
+        int bottom = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    top = std::min(top, y);
+                    bottom = y;
+                }
+        return bottom - top + 1;
+    };
+    // Letters without dots, ascenders or descenders: the body of each script.
+    EXPECT_GE(inkHeight(QStringLiteral("\u066E\u066E\u066E")), 0.75 * inkHeight(QStringLiteral("xxx")));
 }
 
 TEST_F(CurrencyViewControllerTest, pickingACodeAlreadyListedMovesThatRecordToTheTop) {

@@ -1,3 +1,4 @@
+#include "AlertView.h"
 #include "HelpViewController.h"
 #include "ImageView.h"
 #include "Label.h"
@@ -6,6 +7,8 @@
 #include "TableView.h"
 #include "Theme.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -66,18 +69,24 @@ TEST(MoreScreen, listsFourPhoneAndTwoDesktopApplicationsUnderTheirHeaders) {
     ASSERT_EQ(table->numberOfSections(), 2);
     EXPECT_EQ(table->numberOfRowsInSection(0), 4);
     EXPECT_EQ(table->numberOfRowsInSection(1), 2);
-    EXPECT_EQ(more.screen.titleForHeaderInSection(table, 0), "iPhone Applications");
-    EXPECT_EQ(more.screen.titleForHeaderInSection(table, 1), "Mac Applications");
+    EXPECT_EQ(more.screen.titleForHeaderInSection(table, 0), "Phone Applications");
+    EXPECT_EQ(more.screen.titleForHeaderInSection(table, 1), "Desktop Applications");
     EXPECT_EQ(more.screen.titleForHeaderInSection(table, 7), "-");
     EXPECT_EQ(more.screen.numberOfRowsInSection(table, 7), 0);
-    EXPECT_EQ(table->rowHeight(), 67);
+    EXPECT_EQ(table->rowHeight(), 80);
     for (int s = 0; s < 2; ++s) {
         for (int r = 0; r < table->numberOfRowsInSection(s); ++r) {
             const auto* app = MoreViewController::applicationAt(IndexPath::forRow(r, s));
             ASSERT_NE(app, nullptr);
             const QUrl link(QString::fromLatin1(app->link));
             EXPECT_EQ(link.scheme(), "https") << app->link;
+            // Phone rows are Android apps from their store, desktop rows are not.
+            EXPECT_EQ(link.host() == "f-droid.org", s == 0) << app->link;
             EXPECT_FALSE(QPixmap(QStringLiteral(":/") + app->iconImageName).isNull()) << app->iconImageName;
+            // Nobody takes them for Ratepad's own: the subtitle names who makes each.
+            const auto cell = more.screen.cellForRowAtIndexPath(table, IndexPath::forRow(r, s));
+            EXPECT_EQ(static_cast<MoreTableViewCell*>(cell.get())->makerLabel()->text(),
+                      QStringLiteral("Made by ") + app->maker);
         }
     }
     EXPECT_EQ(MoreViewController::applicationAt(IndexPath::forRow(4, 0)), nullptr);
@@ -97,6 +106,23 @@ TEST(MoreScreen, rowsCannotBeSelectedAndOnlyTheDetailButtonOpensTheLink) {
     QTest::mouseClick(cell, Qt::LeftButton, {}, cell->accessoryRect().center());
     ASSERT_EQ(more.opened.size(), 1);
     EXPECT_EQ(more.opened[0], QUrl(QString::fromLatin1(MoreViewController::applicationAt(second)->link)));
+}
+
+// The offscreen platform, like a session without a desktop, opens no links.
+TEST(MoreScreen, aLinkThatNothingOpensIsCopiedAndTheAlertSaysSo) {
+    MoreViewController screen;
+    screen.view()->resize(Theme::windowSize);
+    screen.view()->show();
+    QGuiApplication::clipboard()->clear();
+    const IndexPath first = IndexPath::forRow(0, 1);
+    TableViewCell* cell = screen.tableView()->cellForRowAtIndexPath(first);
+    ASSERT_NE(cell, nullptr);
+    QTest::mouseClick(cell, Qt::LeftButton, {}, cell->accessoryRect().center());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), MoreViewController::applicationAt(first)->link);
+    auto* alert = screen.view()->window()->findChild<AlertView*>();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->isVisible());
+    EXPECT_EQ(alert->title(), "Cannot Open Link");
 }
 
 TEST(MoreScreen, cellsLayOutFromTheirContentAndKeepTheLabelsWhenWidened) {
