@@ -10,8 +10,10 @@
 #include "UserDefaults.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -242,4 +244,36 @@ TEST(RateUpdates, aTypedRateSurvivesAForcedRefreshOnlyWhenKeptAndTheSwitchIsSave
     EXPECT_TRUE(restarted.foreignCurrencies().at(0)->showsUserRate());
     EXPECT_FALSE(restarted.foreignCurrencies().at(1)->keepsRate());
     EXPECT_EQ(restarted.foreignCurrencies().at(0)->rate(), Decimal::fromString("0.95"));
+}
+
+// Rates past the server's age limit are not answered (503): the list keeps its rate and its date
+// rather than take old numbers as new.
+TEST(RateUpdates, ratesTooOldForTheServer_leaveTheRateAndItsDate) {
+    QTemporaryDir dir;
+    QFile old(dir.filePath(QStringLiteral("old.json")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(R"({"date": ")" +
+              QDateTime::currentDateTimeUtc().date().addDays(-5).toString(Qt::ISODate).toLatin1() +
+              R"(", "usd": {"usd": 1, "eur": 0.5}})");
+    old.close();
+    RateServerProcess server(kServer, {"--rates", old.fileName()});
+    ASSERT_NE(server.port(), 0);
+    TempConfig config;
+    UserDefaults defaults(config.preferencesPath());
+    defaults.registerDefaults(Bundle::mainBundle().dictionaryForResource("UserDefaults"));
+    const QDateTime yesterday = QDateTime::currentDateTimeUtc().addDays(-1);
+    defaults.setObject("localCurrency", QVariantMap{{"currencyCode", "USD"}});
+    defaults.setObject(
+        "foreignCurrenciesStandard",
+        QVariantList{QVariantMap{{"currencyCode", "EUR"}, {"exchangeRate", 0.9}, {"lastUpdate", yesterday}}});
+    defaults.setObject("automaticUpdatesEnabled", false);
+    CurrencyManager::Environment environment{defaults, Bundle::mainBundle()};
+    environment.rateService.serverHost = server.hostAndPort();
+    CurrencyManager manager(environment);
+    const auto eur = manager.foreignCurrencies().at(0);
+    manager.forceUpdate();
+    ASSERT_TRUE(waitUntil(
+        [&] { return manager.activeConnections().isEmpty() && manager.queuedLookupCount() == 0; }, 30000));
+    EXPECT_EQ(eur->rate(), Decimal::fromString("0.9"));
+    EXPECT_EQ(eur->lastUpdate().toSecsSinceEpoch(), yesterday.toSecsSinceEpoch());
 }
