@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -50,9 +51,28 @@ void ConnectionServer::acceptPending() {
         }
         if (errno == EINTR || errno == ECONNABORTED)
             continue;
-        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
-            pauseAfterAcceptError(errno);
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+            const int error = errno;
+            m_reserve.release();
+            pauseAfterAcceptError(error);
+            m_reserve.acquire();
+        }
         break; // EAGAIN: nothing more waits
+    }
+}
+
+void ConnectionServer::ReserveDescriptors::acquire() {
+    for (int& descriptor : m_descriptors) {
+        if (descriptor < 0)
+            descriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    }
+}
+
+void ConnectionServer::ReserveDescriptors::release() {
+    for (int& descriptor : m_descriptors) {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        descriptor = -1;
     }
 }
 
@@ -129,14 +149,18 @@ bool ConnectionServer::closeLongestIdle() {
 }
 
 void ConnectionServer::pauseAfterAcceptError(int error) {
-    qCWarning(lcConnections).noquote() << QStringLiteral("cannot accept a connection (%1); pausing for %2 ms")
-                                              .arg(QString::fromLocal8Bit(std::strerror(error)))
-                                              .arg(kAcceptPause.count());
     m_notifier->setEnabled(false);
     // The limit was set too high for what the process may open: hold fewer from now on, so that the
-    // next connections replace idle ones instead of failing again.
+    // next connections replace idle ones instead of failing again. Descriptors are freed before
+    // anything else is done, since logging, the cache and the downloads need some too.
     m_maxConnections = std::max(8, openConnections() * 3 / 4);
     while (openConnections() >= m_maxConnections && closeLongestIdle()) {
     }
     m_resume.start();
+    qCWarning(lcConnections).noquote()
+        << QStringLiteral("cannot accept a connection (%1); pausing for %2 ms, "
+                          "holding at most %3 connections from now on")
+               .arg(QString::fromLocal8Bit(std::strerror(error)))
+               .arg(kAcceptPause.count())
+               .arg(m_maxConnections);
 }

@@ -53,6 +53,21 @@ private:
     struct Connection {
         QElapsedTimer quiet; // since the last byte either way
     };
+    // Two descriptors held back for the moment the process runs out: released when accepting
+    // fails, they leave room to close idle connections, log and check memory (a sanitizer needs a
+    // pipe for that) before anything else is attempted, and are taken again afterwards.
+    class ReserveDescriptors final {
+    public:
+        ReserveDescriptors() { acquire(); }
+        ~ReserveDescriptors() { release(); }
+        Q_DISABLE_COPY_MOVE(ReserveDescriptors)
+        void acquire();
+        void release();
+
+    private:
+        int m_descriptors[2] = {-1, -1};
+    };
+    ReserveDescriptors m_reserve;
     QHash<QTcpSocket*, Connection> m_connections;
     int m_maxConnections;
     QSocketNotifier* m_notifier = nullptr;
