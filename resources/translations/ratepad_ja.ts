@@ -349,8 +349,8 @@ for 190+ world currencies</source>
         <translation>最初のタブのキーパッドで金額を入力します。上の行には自国通貨での金額と、現在の外貨に換算した金額が表示されます。下の行には同じ金額を外貨で表したものと、それを逆に換算した金額が表示されます。結果は正確で、小数点以下2桁に丸められます。それでは小さすぎる結果は、上位3桁の有効数字で表示されます。C で金額をクリアします。コンピュータでは数字と小数点（ピリオドまたはコンマ）を入力でき、Backspace で最後のキーを取り消し、Esc または Delete でクリアし、Ctrl+C で換算後の金額をコピーできます。</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
-        <translation>「レート」タブには、登録した外貨がレート（自国通貨1単位で買える外貨の額）と最終ダウンロード時刻とともに表示されます。通貨をタップすると、キーパッドの換算先になります。「編集」をタップすると、通貨の削除、ハンドルでの並べ替え、通貨の名前・レートの変更ができます。入力したレートは、次のダウンロードで置き換えられるまで「自分のレート」と表示されます。「このレートを保持」をオンにすると、ダウンロードしても変わりません（ピンで示されます）。</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and when their source published it (or, where the service does not say, when it was downloaded). Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>「レート」タブには、登録した外貨がレート（自国通貨1単位で買える外貨の額）と、提供元がそのレートを公表した時刻（サービスが示さない場合はダウンロードした時刻）とともに表示されます。通貨をタップすると、キーパッドの換算先になります。「編集」をタップすると、通貨の削除、ハンドルでの並べ替え、通貨の名前・レートの変更ができます。入力したレートは、次のダウンロードで置き換えられるまで「自分のレート」と表示されます。「このレートを保持」をオンにすると、ダウンロードしても変わりません（ピンで示されます）。</translation>
     </message>
     <message>
         <source>Your rate</source>

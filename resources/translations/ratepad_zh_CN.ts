@@ -349,8 +349,8 @@ for 190+ world currencies</source>
         <translation>在第一个标签页的键盘上输入金额。上面一行显示该金额的本币值及换算成当前外币后的金额；下面一行显示同一金额的外币值及换算回来的金额。结果精确，并四舍五入到两位小数；小到无法这样显示的结果会显示其前三位有效数字。C 清除金额。在电脑上，可以输入数字和小数点（句点或逗号），用 Backspace 撤销最后一个按键，用 Esc 或 Delete 清除，并用 Ctrl+C 复制换算后的金额。</translation>
     </message>
     <message>
-        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and the time of the last download. Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
-        <translation>“汇率”标签页列出你的外币及其汇率（一单位本币可兑换多少外币）和上次下载的时间。轻点一种货币，键盘就会换算成该货币。轻点“编辑”可以删除货币、拖动手柄调整顺序，或修改某种货币的名称或汇率。你输入的汇率会显示为“你的汇率”，直到下次下载将其替换；打开“保留此汇率”后，下载不会更改它（以图钉标记）。</translation>
+        <source>The Rates tab lists your foreign currencies with their rate (how much of the foreign currency one unit of your local currency buys) and when their source published it (or, where the service does not say, when it was downloaded). Tap a currency to make it the one the keypad converts into. Tap Edit to delete currencies, to move them by their grips, or to change the name or the rate of one. A rate you type reads Your rate until the next download replaces it; with Keep this rate on, downloads leave it alone (a pin marks it).</source>
+        <translation>“汇率”标签页列出你的外币及其汇率（一单位本币可兑换多少外币）以及其来源发布该汇率的时间（服务未说明时为下载时间）。轻点一种货币，键盘就会换算成该货币。轻点“编辑”可以删除货币、拖动手柄调整顺序，或修改某种货币的名称或汇率。你输入的汇率会显示为“你的汇率”，直到下次下载将其替换；打开“保留此汇率”后，下载不会更改它（以图钉标记）。</translation>
     </message>
     <message>
         <source>Your rate</source>

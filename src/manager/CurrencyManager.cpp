@@ -408,9 +408,14 @@ void CurrencyManager::currencyConvertorDidFinish(CurrencyConvertor* lookup) {
 
     const bool succeeded = rate.toDouble() > 0;
     if (succeeded && from == m_localCurrency->currencyCode()) {
+        // A rate is dated when its source published it, where the service says so: a rate from
+        // Friday read on Monday is not Monday's. Never later than now, whatever a clock says.
+        const QDateTime now = m_environment.clock();
+        const QDateTime published = lookup->publishedAt();
+        const QDateTime dated = published.isValid() && published < now ? published : now;
         const ForeignCurrency::List currencies = recordsWithCode(to);
         for (const auto& currency : currencies) {
-            if (!currency->takeDownloadedRate(rate, m_environment.clock()))
+            if (!currency->takeDownloadedRate(rate, dated))
                 continue;
             emit foreignCurrencyDataChanged(currency);
             emit exchangeRateWasUpdated(currency);

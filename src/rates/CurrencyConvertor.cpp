@@ -4,6 +4,8 @@
 #include "ReplacementCurrencies.h"
 #include "ServiceNumberFormatter.h"
 
+#include <QLocale>
+#include <QTimeZone>
 #include <QUrl>
 
 std::shared_ptr<CurrencyConvertor> CurrencyConvertor::create(const QString& fromCurrency,
@@ -98,6 +100,13 @@ void CurrencyConvertor::connectionDidFinishLoading() {
     const bool usable =
         m_exchange->failure() == HttpExchange::Failure::None && (!answered || *answered == m_askedPair);
     const std::optional<Decimal> value = usable ? m_reader->read(m_exchange->body()) : std::nullopt;
+    if (value) {
+        // An HTTP-date (RFC 9110), read in the C locale whatever the user's.
+        const QByteArray published = m_exchange->header("Last-Modified").value_or(QByteArray()).trimmed();
+        m_publishedAt = QLocale::c().toDateTime(QString::fromLatin1(published),
+                                                QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"));
+        m_publishedAt.setTimeZone(QTimeZone::utc());
+    }
     end(value ? m_multiplier.multiply(*value) : Decimal(0));
 }
 

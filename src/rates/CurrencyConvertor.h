@@ -5,6 +5,7 @@
 #include "RateReplyReader.h"
 #include "RateService.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -29,6 +30,9 @@ public:
     // Unset until the lookup ends; then greater than 0, or 0 for a failure.
     std::optional<Decimal> rate() const { return m_rate; }
     Decimal multiplier() const { return m_multiplier; }
+    // When the service says the answered rate was published (its Last-Modified); invalid when it
+    // does not say, or for a rate that needed no request.
+    QDateTime publishedAt() const { return m_publishedAt; }
 
     static QString requestPath() {
         return QStringLiteral("/webservice/CurrencyServerWebService.asmx/getCurrencyValue");
@@ -50,6 +54,7 @@ private:
     std::optional<RateReplyReader> m_reader;
     Decimal m_multiplier = Decimal(1);
     std::optional<Decimal> m_rate;
+    QDateTime m_publishedAt;
     QByteArray m_askedPair; // "SRC DST" as the query carries them
     HttpExchangePtr m_exchange;
     QPointer<HttpClient> m_network;

@@ -28,8 +28,9 @@ const Paragraph kParagraphs[] = {
     {QT_TRANSLATE_NOOP("Localizable", "Foreign currencies"),
      QT_TRANSLATE_NOOP("Localizable",
                        "The Rates tab lists your foreign currencies with their rate (how much of the "
-                       "foreign currency one unit of your local currency buys) and the time of the last "
-                       "download. Tap a currency to make it the one the keypad converts into. Tap Edit to "
+                       "foreign currency one unit of your local currency buys) and when their source "
+                       "published it (or, where the service does not say, when it was downloaded). Tap a "
+                       "currency to make it the one the keypad converts into. Tap Edit to "
                        "delete currencies, to move them by their grips, or to change the name or the rate "
                        "of one. A rate you type reads Your rate until the next download replaces it; with "
                        "Keep this rate on, downloads leave it alone (a pin marks it).")},

@@ -39,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -74,8 +75,14 @@ protected:
 
     // A start of the program over the test's preferences file, shown and launched.
     void launch() {
+        downloaded.clear();
         app = std::make_unique<AppDelegate>(AppDelegate::Options{
             config.preferencesPath(), server.hostAndPort(), QStringLiteral("127.0.0.1")});
+        // A rate is dated when its source published it, so the moment of each download is kept here.
+        QObject::connect(&manager(), &CurrencyManager::exchangeRateWasUpdated,
+                         [this](const std::shared_ptr<ForeignCurrency>& currency) {
+                             downloaded[currency] = QDateTime::currentDateTimeUtc();
+                         });
         app->applicationDidFinishLaunching();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(app->window()));
     }
@@ -244,13 +251,18 @@ protected:
     }
     bool inCatalogue(const QString& code) { return manager().knownCurrencies().contains(code); }
 
+    // Whether a rate was downloaded for the record at `since` or later.
+    bool downloadedSince(const std::shared_ptr<ForeignCurrency>& currency, const QDateTime& since) const {
+        const auto it = downloaded.find(currency);
+        return it != downloaded.end() && it->second >= since && currency->lastUpdate().isValid();
+    }
     // No lookup in flight, and every currency the service knows has a rate downloaded at `since` or later.
     bool allRatesDownloadedSince(const QDateTime& since) {
         if (!manager().activeConnections().isEmpty())
             return false;
         for (const auto& currency : manager().foreignCurrencies())
             if (inCatalogue(currency->currencyCode()) &&
-                (!currency->lastUpdate().isValid() || currency->lastUpdate() < since || !currency->rate()))
+                (!downloadedSince(currency, since) || !currency->rate()))
                 return false;
         return true;
     }
@@ -315,7 +327,7 @@ protected:
         EXPECT_EQ(rowCode(table, 0), added);
         // Automatic updates are on, so the new currency's rate is downloaded at once.
         ASSERT_TRUE(eventually([&] {
-            return manager().activeConnections().isEmpty() && listed(added)->lastUpdate() >= picked;
+            return manager().activeConnections().isEmpty() && downloadedSince(listed(added), picked);
         })) << "no rate downloaded for the new currency";
         EXPECT_NE(labelText(restingCell(table, IndexPath(1, 0)), ListTag::UpdateLabelTag), "Never");
         snap(QStringLiteral("currency-added"));
@@ -564,6 +576,9 @@ protected:
     RateServerProcess server{QStringLiteral(RATEPAD_RATE_SERVER)};
     TempConfig config;
     std::unique_ptr<AppDelegate> app;
+    // When each record last took a downloaded rate, by the manager's signal (held, so that a record
+    // gone and a new one at its address are never confused).
+    std::map<std::shared_ptr<ForeignCurrency>, QDateTime> downloaded;
 
     QStringList startingCodes;
     QString added;

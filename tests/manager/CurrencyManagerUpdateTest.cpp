@@ -59,6 +59,26 @@ TEST_F(CurrencyManagerUpdate, afterSixHoursEveryRateIsLookedUpAndNoTimerIsSet) {
     EXPECT_EQ(m.lastUpdate(), now);
 }
 
+// A rate is dated when its source published it, where the service says so (Friday's rates read on
+// Monday are Friday's), and never later than now; the manager's own last update stays the time of
+// the answer, which decides when to ask again.
+TEST_F(CurrencyManagerUpdate, aDownloadedRateIsDatedWhenItsSourcePublishedIt_neverLaterThanNow) {
+    lastModified = "Fri, 04 Dec 2026 15:00:00 GMT";
+    CurrencyManager& m = startWithRates(true, 21600);
+    m.forceUpdate();
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(m.foreignCurrencies()[0]->lastUpdate(),
+              QDateTime(QDate(2026, 12, 4), QTime(15, 0), QTimeZone::utc()));
+    EXPECT_EQ(m.lastUpdate(), now);
+    for (const QByteArray& unusable :
+         {QByteArray("Tue, 08 Dec 2026 15:00:00 GMT"), QByteArray("yesterday")}) {
+        lastModified = unusable;
+        m.forceUpdate();
+        ASSERT_TRUE(settled());
+        EXPECT_EQ(m.foreignCurrencies()[0]->lastUpdate(), now) << unusable.toStdString();
+    }
+}
+
 TEST_F(CurrencyManagerUpdate, beforeSixHoursOnlyMissingRatesAreLookedUpAndUpdateRunsAgainWhenTheyAreOver) {
     CurrencyManager& m = startWithRates(true, 21599);
     m.foreignCurrencies()[1]->setRate(std::nullopt);

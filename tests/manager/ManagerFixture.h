@@ -73,10 +73,13 @@ protected:
         {"EUR", "0.92"}, {"GBP", "0.79"}, {"JPY", "155.25"}, {"CHF", "0.8812"}};
     std::chrono::milliseconds replyDelay{0};
     std::chrono::milliseconds replyDeadline{3000};
+    QByteArray lastModified; // sent as the answers' Last-Modified when set
     HttpFixture server{[this](const QByteArray& target) {
         const QByteArray code = target.mid(target.indexOf("dstCurrency=") + 12);
+        const QByteArray headers =
+            lastModified.isEmpty() ? QByteArray() : "Last-Modified: " + lastModified + "\r\n";
         return HttpFixture::Answer{.head = rates.contains(code)
-                                               ? HttpFixture::doubleReply(rates[code])
+                                               ? HttpFixture::doubleReply(rates[code], "rates.test", headers)
                                                : HttpFixture::response(500, "unknown currency"),
                                    .delay = replyDelay};
     }};

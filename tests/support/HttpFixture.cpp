@@ -168,9 +168,11 @@ QByteArray HttpFixture::openTag(const QByteArray& namespaceHost) {
     return "<double xmlns=\"http://" + namespaceHost + "/webservices/CurrencyServer\">";
 }
 
-QByteArray HttpFixture::doubleReply(const QByteArray& number, const QByteArray& namespaceHost) {
-    return response(200, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n" + openTag(namespaceHost) + number +
-                             "</double>");
+QByteArray HttpFixture::doubleReply(const QByteArray& number, const QByteArray& namespaceHost,
+                                    const QByteArray& extraHeaders) {
+    return response(
+        200, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n" + openTag(namespaceHost) + number + "</double>",
+        extraHeaders);
 }
 
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {

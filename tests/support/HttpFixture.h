@@ -56,7 +56,8 @@ public:
     QList<int> closeAfter;
 
     static QByteArray response(int status, const QByteArray& body, const QByteArray& extraHeaders = {});
-    static QByteArray doubleReply(const QByteArray& number, const QByteArray& namespaceHost = "rates.test");
+    static QByteArray doubleReply(const QByteArray& number, const QByteArray& namespaceHost = "rates.test",
+                                  const QByteArray& extraHeaders = {});
     static QByteArray openTag(const QByteArray& namespaceHost = "rates.test");
 
 private:

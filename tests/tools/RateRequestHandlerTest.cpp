@@ -76,7 +76,18 @@ TEST(RateRequestHandlerTest, rate_saysItsAgeItsPairAndHowLongToKeepIt) {
     EXPECT_EQ(reply.status, 200);
     EXPECT_TRUE(
         reply.body.endsWith("<double xmlns=\"http://ns.example/webservices/CurrencyServer\">160</double>"));
-    EXPECT_EQ(reply.header("Last-Modified"), "Tue, 08 Dec 2026 00:00:00 GMT");
+    EXPECT_EQ(reply.header("Last-Modified"), "Tue, 08 Dec 2026 00:00:00 GMT"); // no publication time known
+    EXPECT_EQ(get(b.book, QStringLiteral("?provider=CURRENCYAPI&srcCurrency=EUR&dstCurrency=JPY"))
+                  .header("Last-Modified"),
+              "Mon, 07 Dec 2026 00:00:00 GMT");
+    // The moment of publication, where known, but never later than now.
+    b.book.setPublishedAt(QStringLiteral("CURRENCYAPI"),
+                          [](QDate d) { return QDateTime(d, QTime(23, 0), Qt::UTC); });
+    EXPECT_EQ(get(b.book, QStringLiteral("?provider=CURRENCYAPI&srcCurrency=EUR&dstCurrency=JPY"))
+                  .header("Last-Modified"),
+              "Mon, 07 Dec 2026 23:00:00 GMT");
+    b.book.setPublishedAt(QStringLiteral("ECB"), [](QDate d) { return QDateTime(d, QTime(16, 0), Qt::UTC); });
+    EXPECT_EQ(get(b.book, query).header("Last-Modified"), "Tue, 08 Dec 2026 15:30:00 GMT");
     EXPECT_EQ(reply.header("Cache-Control"), "public, max-age=600");
     EXPECT_EQ(reply.header("X-Rate-Pair"), "EUR JPY");
     const QByteArray etag = reply.header("ETag");

@@ -36,12 +36,20 @@ TEST(RefreshScheduleTest, ecb_publishesAt16BerlinOnTargetWorkingDays) {
         EXPECT_EQ(PublicationCalendar::latestDataDate(PublicationCalendar::Rule::EcbWorkingDays, utc(c.now)),
                   QDate::fromString(QString::fromLatin1(c.latestData), Qt::ISODate))
             << c.now;
+        // The moment a day's data came out, which answers carry as their Last-Modified.
+        EXPECT_EQ(
+            PublicationCalendar::publishedAt(PublicationCalendar::Rule::EcbWorkingDays, utc(c.next).date()),
+            utc(c.next))
+            << c.next;
     }
     const QDateTime midnight = utc("2026-12-08T23:59:59Z");
     EXPECT_EQ(PublicationCalendar::next(PublicationCalendar::Rule::DailyUtcMidnight, midnight),
               utc("2026-12-09T00:00:00Z"));
     EXPECT_EQ(PublicationCalendar::latestDataDate(PublicationCalendar::Rule::DailyUtcMidnight, midnight),
               QDate(2026, 12, 8));
+    EXPECT_EQ(
+        PublicationCalendar::publishedAt(PublicationCalendar::Rule::DailyUtcMidnight, QDate(2026, 12, 9)),
+        utc("2026-12-09T00:00:00Z"));
 }
 
 TEST(RefreshScheduleTest, failuresBackOffFrom5MinutesTo6Hours_andASuccessWaitsForThePublication) {

@@ -187,8 +187,11 @@ int main(int argc, char** argv) {
                          });
         QObject::connect(feed.get(), &UpstreamFeed::downloadFinished,
                          [follow](const QString& source) { follow(source); });
-        for (const QString& source : UpstreamFeed::sourceNames())
+        for (const QString& source : UpstreamFeed::sourceNames()) {
+            book->setPublishedAt(source,
+                                 [&feed, source](QDate date) { return feed->publishedAt(source, date); });
             follow(source);
+        }
         if (!feed->start(&error))
             return fail(error);
     }

@@ -19,6 +19,16 @@ const RateSnapshot* RateBook::snapshot(const QString& source) const {
     return it == m_snapshots.constEnd() ? nullptr : &*it;
 }
 
+void RateBook::setPublishedAt(const QString& source, std::function<QDateTime(QDate)> publishedAt) {
+    m_publishedAt.insert(source, std::move(publishedAt));
+}
+
+QDateTime RateBook::publishedAt(const QString& source, QDate date) const {
+    const auto it = m_publishedAt.constFind(source);
+    const QDateTime when = it != m_publishedAt.constEnd() && *it ? (*it)(date) : QDateTime();
+    return when.isValid() ? when.toUTC() : QDateTime(date, QTime(0, 0), Qt::UTC);
+}
+
 void RateBook::setNextPublication(const QString& source, const QDateTime& when) {
     m_nextPublication.insert(source, when);
 }
@@ -61,7 +71,7 @@ RateBook::Quote RateBook::quote(QStringView provider, const QString& src, const 
     else if (m_sources.contains(provider))
         asked = {provider.toString()};
     else
-        return {Outcome::UnknownProvider, 0, {}, {}};
+        return {Outcome::UnknownProvider, 0, {}, {}, {}};
 
     Quote result;
     std::vector<double> values;
@@ -78,6 +88,7 @@ RateBook::Quote RateBook::quote(QStringView provider, const QString& src, const 
         values.push_back(*value);
         result.sources.append(source);
         result.date = std::max(result.date, data.date);
+        result.published = std::max(result.published, publishedAt(source, data.date));
     }
     if (values.empty()) {
         // A source without fresh data may well know the codes: the client should come back later.
@@ -94,6 +105,7 @@ RateBook::Quote RateBook::quote(QStringView provider, const QString& src, const 
                                             .arg(result.sources.join(u", "), result.sources.first());
         result.value = values.front();
         result.date = snapshot(result.sources.first())->date;
+        result.published = publishedAt(result.sources.first(), result.date);
         result.sources = {result.sources.first()};
     } else {
         double sum = 0;

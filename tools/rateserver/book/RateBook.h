@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Answers a currency pair from the snapshots of the rate sources, and says how old the answer is.
@@ -26,6 +27,7 @@ public:
         Outcome outcome = Outcome::UnknownCode;
         double value = 0;
         QDate date;          // of the data answered: the newest of the sources used
+        QDateTime published; // when that data was published (UTC)
         QStringList sources; // the sources whose rates made the answer
     };
 
@@ -40,6 +42,9 @@ public:
     const RateSnapshot* snapshot(const QString& source) const;
     bool isFresh(const QString& source, QDate today) const;
 
+    // When the named source publishes its data of a date; without it, at 00:00 UTC of that date.
+    void setPublishedAt(const QString& source, std::function<QDateTime(QDate)> publishedAt);
+
     // When the named source is next expected to publish; the earliest of several, invalid if unknown.
     void setNextPublication(const QString& source, const QDateTime& when);
     QDateTime nextPublication(const QStringList& sources) const;
@@ -48,6 +53,7 @@ public:
     Quote quote(QStringView provider, const QString& src, const QString& dst, QDate today) const;
 
 private:
+    QDateTime publishedAt(const QString& source, QDate date) const;
     std::optional<double> crossRate(const RateSnapshot& snapshot, const QString& src,
                                     const QString& dst) const;
 
@@ -55,4 +61,5 @@ private:
     int m_maxAgeDays;
     QHash<QString, RateSnapshot> m_snapshots;
     QHash<QString, QDateTime> m_nextPublication;
+    QHash<QString, std::function<QDateTime(QDate)>> m_publishedAt;
 };

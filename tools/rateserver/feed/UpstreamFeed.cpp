@@ -238,6 +238,11 @@ QDateTime UpstreamFeed::nextPublication(const QString& source) const {
     return feed ? feed->schedule->nextPublication(now()) : QDateTime();
 }
 
+QDateTime UpstreamFeed::publishedAt(const QString& source, QDate date) const {
+    const Feed* feed = find(source);
+    return feed ? feed->schedule->publishedAt(date) : QDateTime();
+}
+
 QDateTime UpstreamFeed::nextAttempt(const QString& source) const {
     const Feed* feed = find(source);
     return feed ? feed->due : QDateTime();

@@ -53,6 +53,8 @@ public:
     // When the source is next expected to publish (UTC); invalid for an unknown source.
     QDateTime nextPublication(const QString& source) const;
     QDateTime nextAttempt(const QString& source) const;
+    // When the source published its data of `date` (UTC); invalid for an unknown source.
+    QDateTime publishedAt(const QString& source, QDate date) const;
     const QString& cacheDirectory() const { return m_cache.store().directory(); }
 
 signals:

@@ -114,7 +114,9 @@ RateReply RateRequestHandler::answer(QByteArrayView method, const QUrl& url, con
     const QByteArray etag = '"' + QByteArray::number(qHash(reply.body, 0), 16) + '"';
     const QDateTime next = m_book.nextPublication(quote.sources);
     const qint64 maxAge = next.isValid() ? std::max<qint64>(now.secsTo(next), 0) : kDefaultMaxAgeSeconds;
-    reply.headers.append({QByteArrayLiteral("Last-Modified"), httpDate(quote.date.startOfDay(Qt::UTC))});
+    // When the data was published, and never later than now (a source's clock or calendar may be off).
+    reply.headers.append(
+        {QByteArrayLiteral("Last-Modified"), httpDate(std::min(quote.published, now.toUTC()))});
     reply.headers.append(
         {QByteArrayLiteral("Cache-Control"), "public, max-age=" + QByteArray::number(maxAge)});
     reply.headers.append({QByteArrayLiteral("ETag"), etag});

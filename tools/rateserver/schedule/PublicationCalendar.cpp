@@ -57,6 +57,11 @@ QDateTime PublicationCalendar::next(Rule rule, const QDateTime& now) {
     return {};
 }
 
+QDateTime PublicationCalendar::publishedAt(Rule rule, QDate date) {
+    return rule == Rule::DailyUtcMidnight ? QDateTime(date, QTime(0, 0), Qt::UTC)
+                                          : ecbPublication(date).toUTC();
+}
+
 QDate PublicationCalendar::latestDataDate(Rule rule, const QDateTime& now) {
     if (rule == Rule::DailyUtcMidnight)
         return now.toUTC().date();

@@ -16,6 +16,8 @@ public:
 
     // The first publication strictly after `now`, in UTC.
     static QDateTime next(Rule rule, const QDateTime& now);
+    // When data of `date` was published, in UTC.
+    static QDateTime publishedAt(Rule rule, QDate date);
     // The date that the most recent publication at or before `now` carries.
     static QDate latestDataDate(Rule rule, const QDateTime& now);
     static bool isTargetHoliday(QDate date);

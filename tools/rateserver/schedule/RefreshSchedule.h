@@ -23,6 +23,7 @@ public:
     // Whether data of `date` is the latest the source can have published by `now`.
     bool isCurrent(QDate date, const QDateTime& now) const;
     QDateTime nextPublication(const QDateTime& now) const { return PublicationCalendar::next(m_rule, now); }
+    QDateTime publishedAt(QDate date) const { return PublicationCalendar::publishedAt(m_rule, date); }
     int failures() const { return m_failures; }
 
 private:
