@@ -13,9 +13,8 @@ trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 
 cp "$RATEPAD_ROOT/resources/ExchangeRates.plist" "$work/rates.plist"
 touch "$work/rates.plist" # dated today
-coproc SERVER { exec "$build/tools/rateserver/ratepad-rate-server" --port 0 --rates "$work/rates.plist" 2>/dev/null; }
-read -r -t 20 start_line <&"${SERVER[0]}"
-server="$(sed -E 's|.*http://([^/]+)/.*|\1|' <<<"$start_line")"
+RATEPAD_BUILD="$build" ratepad_start_rate_server /dev/null --rates "$work/rates.plist"
+server="$RATEPAD_SERVER_HOST"
 path="/webservice/CurrencyServerWebService.asmx/getCurrencyValue"
 query="provider=AVERAGE&srcCurrency=EUR&dstCurrency=JPY"
 

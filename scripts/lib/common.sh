@@ -99,6 +99,21 @@ ratepad_build() {
     cmake --build "$RATEPAD_BUILD" -j "$(nproc)" "${targets[@]}" >&2
 }
 
+# ratepad_start_rate_server LOG [ARG...]: starts the built rate server on a port the kernel picks,
+# with ARGs and its log in LOG, and waits for its start line. Sets RATEPAD_SERVER_PID (the caller
+# stops it), RATEPAD_SERVER_LINE (the start line) and RATEPAD_SERVER_HOST (host:port to ask).
+ratepad_start_rate_server() {
+    local log="$1"
+    shift
+    coproc RATE_SERVER { exec "$RATEPAD_BUILD/tools/rateserver/ratepad-rate-server" --port 0 "$@" 2>"$log"; }
+    RATEPAD_SERVER_PID=$RATE_SERVER_PID
+    if ! read -r -t 20 RATEPAD_SERVER_LINE <&"${RATE_SERVER[0]}"; then
+        echo "error: the rate server did not start; its log is $log" >&2
+        exit 1
+    fi
+    RATEPAD_SERVER_HOST="$(sed -E 's|.*http://([^/]+)/.*|\1|' <<<"$RATEPAD_SERVER_LINE")"
+}
+
 # The program and what it loads at run time (the modules are dependencies of its libraries), and the
 # rate server it is started against.
 RATEPAD_RUN_TARGETS=(ratepad ratepad-rate-server)

@@ -16,6 +16,11 @@ std::optional<Decimal> storedRate(const QVariant& value) {
     return rate;
 }
 
+// A stored flag is true only as a boolean; anything else, or nothing, reads as false.
+bool storedFlag(const QVariant& value) {
+    return value.typeId() == QMetaType::Bool && value.toBool();
+}
+
 } // namespace
 
 std::shared_ptr<ForeignCurrency> ForeignCurrency::create(const QString& code) {
@@ -29,10 +34,8 @@ std::shared_ptr<ForeignCurrency> ForeignCurrency::fromDictionary(const QVariantM
     const QVariant lastUpdate = dictionary.value(kLastUpdateKey);
     if (lastUpdate.typeId() == QMetaType::QDateTime)
         record->setLastUpdate(lastUpdate.toDateTime());
-    record->setUserRate(dictionary.value(kUserRateKey).typeId() == QMetaType::Bool &&
-                        dictionary.value(kUserRateKey).toBool());
-    record->setKeepsRate(dictionary.value(kKeepsRateKey).typeId() == QMetaType::Bool &&
-                         dictionary.value(kKeepsRateKey).toBool());
+    record->setUserRate(storedFlag(dictionary.value(kUserRateKey)));
+    record->setKeepsRate(storedFlag(dictionary.value(kKeepsRateKey)));
     return record;
 }
 

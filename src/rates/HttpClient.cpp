@@ -63,7 +63,6 @@ public:
     // Starts connecting; false when no address of the host could even be tried.
     bool open() { return connectNext(); }
     bool isIdle() const { return !m_exchange && m_state != State::Closed; }
-    bool hasCarried() const { return m_carried > 0; }
 
     // Puts the request on this idle connection; false when the connection turned out to be unusable
     // (it is then gone, and the exchange is left as it was).
@@ -89,11 +88,8 @@ public:
 
     // The owner of the exchange on this connection let go of it: its answer would come to nobody,
     // so the connection goes.
-    void abandon(HttpExchange* exchange) {
-        if (m_exchange == exchange) {
-            m_exchange = nullptr;
-            exchange->m_connection = nullptr;
-        }
+    void abandon() {
+        takeExchange();
         end();
     }
 
@@ -167,11 +163,6 @@ private:
     }
 
     void flush() {
-        if (!m_exchange) {
-            m_writeNotifier->setEnabled(false);
-            goIdle();
-            return;
-        }
         while (m_written < m_out.size()) {
             const ssize_t n = ::send(m_fd, m_out.constData() + m_written,
                                      static_cast<size_t>(m_out.size() - m_written), MSG_NOSIGNAL);
@@ -255,15 +246,10 @@ private:
         if (!reusable)
             end();
         m_client.responseComplete(exchange, std::move(response));
-        if (reusable)
-            goIdle();
-    }
-
-    void goIdle() {
-        if (m_state != State::Connected || m_exchange)
-            return;
-        m_idleTimer.start(m_client.m_idleTimeout);
-        m_client.dispatch(m_host);
+        if (reusable) {
+            m_idleTimer.start(m_client.m_idleTimeout);
+            m_client.dispatch(m_host);
+        }
     }
 
     // The server closed the connection with the exchange on it.
@@ -315,8 +301,6 @@ private:
         end();
         if (!exchange)
             return;
-        // A fresh connection was what it asked for; it failed like any first attempt would.
-        exchange->m_needsFreshConnection = false;
         exchange->finish(HttpExchange::Failure::Connect);
     }
 
@@ -490,14 +474,13 @@ void HttpClient::dispatch(HttpHost& host) {
         }
         if (!chosen)
             return; // every connection is busy: a finished answer dispatches again
-        // Off the queue before sending: a send that fails at once puts it back itself.
+        // Off the queue before sending: a send that fails at once puts it back itself. The flag is
+        // spent once a connection is chosen (only a new one for an exchange that needs it); a send
+        // that fails can only be on an idle one, for an exchange that did not need a new one.
         host.waiting.pop_front();
-        const bool needsFresh = std::exchange(exchange->m_needsFreshConnection, false);
-        if (!chosen->send(exchange)) {
-            // The idle connection had gone bad and is closed: choose again.
-            exchange->m_needsFreshConnection = needsFresh;
-            host.waiting.emplace_front(exchange);
-        }
+        exchange->m_needsFreshConnection = false;
+        if (!chosen->send(exchange))
+            host.waiting.emplace_front(exchange); // the idle connection had gone bad and is closed
     }
 }
 
@@ -536,7 +519,7 @@ void HttpClient::hostResolved(HttpHost& host) {
 
 void HttpClient::abandon(HttpExchange* exchange) {
     if (HttpConnection* connection = exchange->m_connection)
-        connection->abandon(exchange);
+        connection->abandon();
     // One still waiting drops out of its queue by itself (a null QPointer).
 }
 

@@ -201,8 +201,7 @@ bool HttpResponseParser::readHead(QByteArrayView head) {
     if (!status || *status < 100)
         return false;
     m_response.status = int(*status);
-    m_response.http11 = statusLine[7] == '1';
-    m_response.keepAlive = m_response.http11;
+    m_response.keepAlive = statusLine[7] == '1'; // HTTP/1.1 keeps the connection unless told otherwise
     bool chunked = false;
     std::optional<qint64> length;
     for (QByteArrayView rest = lineEnd < 0 ? QByteArrayView() : head.sliced(lineEnd + 2); !rest.isEmpty();) {

@@ -24,7 +24,6 @@ public:
     struct Response {
         int status = 0;
         bool keepAlive = false; // the connection may carry another request after this one
-        bool http11 = false;
         QByteArray body;
         QByteArray location;
         Headers headers;

@@ -253,11 +253,12 @@ void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) cons
         update->setVisible(!isEditing());
     }
     // In logical coordinates (frameOf), so that a mirrored row stays right.
+    const bool updateShown = update && update->isVisibleTo(content);
     qreal updateLeft = update ? frameOf(update).right() + 1 : content->width() - 10;
-    if (update && update->isVisibleTo(content))
+    if (updateShown)
         updateLeft -= QFontMetricsF(update->font()).horizontalAdvance(update->text());
     if (auto* pin = viewWithTag<ImageView>(content, PinImageTag)) {
-        const bool pinned = record->keepsRate() && update && update->isVisibleTo(content);
+        const bool pinned = record->keepsRate() && updateShown;
         pin->setVisible(pinned);
         if (pinned) {
             pin->setImage(pinImage(pin->devicePixelRatioF()));
@@ -268,11 +269,8 @@ void CurrencyViewController::fillCurrencyCell(TableViewCell* cell, int row) cons
     }
     if (auto* name = viewWithTag<Label>(content, NameLabelTag)) {
         name->setText(m_manager.currencyNames().displayName(*record));
-        qreal right = update ? frameOf(update).right() + 1 : content->width() - 10;
-        if (update && update->isVisibleTo(content))
-            right = updateLeft - 6;
         QRectF frame = frameOf(name);
-        frame.setRight(right);
+        frame.setRight(updateShown ? updateLeft - 6 : updateLeft);
         setFrame(name, frame);
     }
 }

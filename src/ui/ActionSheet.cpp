@@ -6,7 +6,6 @@
 #include "Theme.h"
 #include "Views.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -126,8 +125,7 @@ void ActionSheet::dismissWithClickedButtonIndex(int index, bool animated) {
 void ActionSheet::finishDismissal(int index) {
     // The focus goes back only if it is still here: what the chosen button opened (a picker with its
     // search field) may have taken it meanwhile, and a covered widget cannot use it.
-    const QWidget* focused = QApplication::focusWidget();
-    const bool hadFocus = focused && (focused == this || isAncestorOf(focused));
+    const bool hadFocus = hasFocusWithin(this);
     QWidget::hide();
     if (hadFocus && m_focusBefore && m_focusBefore->isVisible())
         m_focusBefore->setFocus(Qt::OtherFocusReason);

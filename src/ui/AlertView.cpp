@@ -7,7 +7,6 @@
 #include "Theme.h"
 #include "Views.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -146,8 +145,7 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool animated) {
 void AlertView::finishDismissal(int index) {
     // The focus goes back only if it is still here: what the chosen button opened (a picker with its
     // search field) may have taken it meanwhile, and a covered widget cannot use it.
-    const QWidget* focused = QApplication::focusWidget();
-    const bool hadFocus = focused && (focused == this || isAncestorOf(focused));
+    const bool hadFocus = hasFocusWithin(this);
     QWidget::hide();
     Animations::setOpacity(this, 1.0);
     if (hadFocus && m_focusBefore && m_focusBefore->isVisible())

@@ -174,7 +174,7 @@ void TabBarController::selectByKeyboard(int index) {
     // The keys go on in the tab now shown, unless its screen took the focus itself.
     QWidget* shown = selectedViewController() ? selectedViewController()->view() : nullptr;
     const QWidget* focused = QApplication::focusWidget();
-    if (shown && (!focused || !focused->isVisible() || (focused != shown && !shown->isAncestorOf(focused))))
+    if (shown && (!focused || !focused->isVisible() || !hasFocusWithin(shown)))
         shown->setFocus(Qt::ShortcutFocusReason);
 }
 

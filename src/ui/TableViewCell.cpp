@@ -4,12 +4,12 @@
 #include "Bundle.h"
 #include "Label.h"
 #include "Theme.h"
+#include "Views.h"
 
 #include <QLinearGradient>
 #include <QMetaProperty>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
 #include <QVariantAnimation>
 #include <cmath>
 
@@ -197,7 +197,7 @@ int TableViewCell::accessoryWidth() const {
 }
 
 QRect TableViewCell::mirrored(const QRect& leftToRight) const {
-    return leftToRight.isEmpty() ? leftToRight : QStyle::visualRect(layoutDirection(), rect(), leftToRight);
+    return leftToRight.isEmpty() ? leftToRight : visualRect(this, rect(), leftToRight);
 }
 
 QRect TableViewCell::deleteControlRect() const {
@@ -256,7 +256,7 @@ QRect TableViewCell::contentRect() const {
         else if (!grip.isEmpty())
             right = grip.left();
     }
-    return QStyle::visualRect(layoutDirection(), rect(), QRect(left, 0, std::max(0, right - left), height()));
+    return visualRect(this, rect(), QRect(left, 0, std::max(0, right - left), height()));
 }
 
 void TableViewCell::layoutSubviews() {

@@ -70,9 +70,13 @@ bool cycleFocusAmong(const QList<QWidget*>& widgets, bool next) {
     return true;
 }
 
+bool hasFocusWithin(const QWidget* view) {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == view || view->isAncestorOf(focus));
+}
+
 void hideView(QWidget* view) {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && (focus == view || view->isAncestorOf(focus)))
-        focus->clearFocus();
+    if (hasFocusWithin(view))
+        QApplication::focusWidget()->clearFocus();
     view->hide();
 }

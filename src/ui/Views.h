@@ -34,6 +34,9 @@ template <typename T> T* viewWithTag(QWidget* root, int tagValue) {
 // inside an overlay such as an alert. Always answers true: the focus never leaves the group.
 bool cycleFocusAmong(const QList<QWidget*>& widgets, bool next);
 
+// Whether the application's focus widget is `view` or one of its descendants.
+bool hasFocusWithin(const QWidget* view);
+
 // Hides `view`. When the focus is inside it, the focus is let go first: Qt would otherwise pass it on
 // as if Tab had been pressed, and the next control would show a keyboard focus ring after a mouse
 // click.

@@ -45,6 +45,14 @@ QString urlText(const QHostAddress& address, quint16 port) {
     return QStringLiteral("http://%1:%2/").arg(host).arg(port);
 }
 
+// An option's whole number of at least `minimum`; nothing when it is not one.
+std::optional<int> wholeNumber(const QCommandLineParser& parser, const QCommandLineOption& option,
+                               int minimum) {
+    bool ok = false;
+    const int value = parser.value(option).toInt(&ok);
+    return ok && value >= minimum ? std::optional<int>(value) : std::nullopt;
+}
+
 qsizetype codeCount(const RateBook& book) {
     QSet<QString> codes;
     for (const QString& source : book.sources()) {
@@ -136,18 +144,18 @@ int main(int argc, char** argv) {
     const QString namespaceHost = parser.value(namespaceOption);
     if (namespaceHost.isEmpty())
         return fail(QStringLiteral("the namespace host must not be empty"));
-    bool maxAgeOk = false;
-    const int maxAgeDays = parser.value(maxAgeOption).toInt(&maxAgeOk);
-    if (!maxAgeOk || maxAgeDays < 0)
+    const std::optional<int> maxAgeDays = wholeNumber(parser, maxAgeOption, 0);
+    if (!maxAgeDays)
         return fail(
             QStringLiteral("invalid max-age '%1'; give a number of days").arg(parser.value(maxAgeOption)));
-    int idleExitSeconds = 0;
-    if (parser.isSet(idleExitOption)) {
-        bool ok = false;
-        idleExitSeconds = parser.value(idleExitOption).toInt(&ok);
-        if (!ok || idleExitSeconds < 0)
-            return fail(QStringLiteral("invalid idle-exit '%1'").arg(parser.value(idleExitOption)));
-    }
+    std::optional<int> idleExitSeconds =
+        parser.isSet(idleExitOption) ? wholeNumber(parser, idleExitOption, 0) : 0;
+    if (!idleExitSeconds)
+        return fail(QStringLiteral("invalid idle-exit '%1'").arg(parser.value(idleExitOption)));
+    const std::optional<int> maxConnections =
+        parser.isSet(maxConnectionsOption) ? wholeNumber(parser, maxConnectionsOption, 1) : std::nullopt;
+    if (parser.isSet(maxConnectionsOption) && !maxConnections)
+        return fail(QStringLiteral("invalid max-connections '%1'").arg(parser.value(maxConnectionsOption)));
 
     std::unique_ptr<RateBook> book;
     std::unique_ptr<UpstreamFeed> feed;
@@ -159,7 +167,7 @@ int main(int argc, char** argv) {
             return fail(QStringLiteral("cannot read rates from %1: %2").arg(path, error));
         if (!table->date().isValid())
             return fail(QStringLiteral("%1 carries no date").arg(path));
-        book = std::make_unique<RateBook>(QStringList{QString::fromLatin1(kFileSource)}, maxAgeDays);
+        book = std::make_unique<RateBook>(QStringList{QString::fromLatin1(kFileSource)}, *maxAgeDays);
         book->setSnapshot(table->snapshot(QString::fromLatin1(kFileSource)));
     } else {
         UpstreamFeed::Options options;
@@ -170,7 +178,7 @@ int main(int argc, char** argv) {
             return fail(error);
         options.urls = *urls;
         // The sources in order of trust: the central bank first.
-        book = std::make_unique<RateBook>(UpstreamFeed::sourceNames(), maxAgeDays);
+        book = std::make_unique<RateBook>(UpstreamFeed::sourceNames(), *maxAgeDays);
         const std::optional<RateTable> shipped =
             RateTable::load(QString::fromLatin1(kShippedSnapshot), &error);
         if (!shipped)
@@ -197,36 +205,26 @@ int main(int argc, char** argv) {
     }
     const RateRequestHandler handler(*book, namespaceHost);
 
-    auto* listener = new ConnectionServer;
+    auto listener = std::make_unique<ConnectionServer>();
     listener->setListenBacklogSize(kListenBacklog);
-    if (parser.isSet(maxConnectionsOption)) {
-        const int limit = parser.value(maxConnectionsOption).toInt();
-        if (limit < 1) {
-            delete listener;
-            return fail(
-                QStringLiteral("invalid max-connections '%1'").arg(parser.value(maxConnectionsOption)));
-        }
-        listener->setMaxConnections(limit);
-    }
+    if (maxConnections)
+        listener->setMaxConnections(*maxConnections);
     const bool activated = listener->adoptInheritedSocket();
-    if (!activated && !listener->listen(address, static_cast<quint16>(port))) {
-        const QString reason = listener->errorString();
-        delete listener;
+    if (!activated && !listener->listen(address, static_cast<quint16>(port)))
         return fail(QStringLiteral("cannot listen on %1: %2")
-                        .arg(urlText(address, static_cast<quint16>(port)), reason));
-    }
+                        .arg(urlText(address, static_cast<quint16>(port)), listener->errorString()));
     listener->startAccepting();
     if (!parser.isSet(idleExitOption) && activated)
         idleExitSeconds = kActivatedIdleExitSeconds;
     QTimer idleExit;
-    if (idleExitSeconds > 0) {
+    if (*idleExitSeconds > 0) {
         idleExit.setSingleShot(true);
-        idleExit.setInterval(std::chrono::seconds(idleExitSeconds));
+        idleExit.setInterval(std::chrono::seconds(*idleExitSeconds));
         QObject::connect(&idleExit, &QTimer::timeout, &app, [] {
             qCInfo(lcServer) << "idle: exiting until the next connection";
             QCoreApplication::quit();
         });
-        QObject::connect(listener, &ConnectionServer::connectionCountChanged, &idleExit,
+        QObject::connect(listener.get(), &ConnectionServer::connectionCountChanged, &idleExit,
                          [&idleExit](int open) {
                              if (open == 0)
                                  idleExit.start();
@@ -235,10 +233,11 @@ int main(int argc, char** argv) {
                          });
         idleExit.start();
     }
-    const HttpFront front(handler, listener); // takes ownership of the listener
+    const ConnectionServer& listening = *listener;
+    const HttpFront front(handler, listener.release()); // takes ownership of the listener
 
     std::printf("ratepad-rate-server listening on %s with %lld rates\n",
-                qUtf8Printable(urlText(listener->serverAddress(), listener->serverPort())),
+                qUtf8Printable(urlText(listening.serverAddress(), listening.serverPort())),
                 static_cast<long long>(codeCount(*book)));
     std::fflush(stdout);
     return QCoreApplication::exec();

@@ -183,9 +183,7 @@ void UpstreamFeed::conclude(Feed& feed, const Downloader::Result& result, Outcom
                                      << "(" + (detail.isEmpty() ? QStringLiteral("older day") : detail) +
                                             "), asking"
                                      << feed.urls.at(answered + 1).toString();
-        const RateSnapshot* cached = m_cache.snapshot(feed.source->name());
-        feed.downloader->fetch(feed.urls.mid(answered + 1), cached ? cached->etag : QByteArray(),
-                               cached ? cached->lastModified : QByteArray());
+        fetch(feed, feed.urls.mid(answered + 1));
         return;
     }
     finish(feed, feed.accepted ? Outcome::Accepted : outcome, detail, current);
@@ -195,13 +193,18 @@ bool UpstreamFeed::refresh(const QString& source) {
     Feed* feed = find(source);
     if (!feed || !feed->downloader || feed->downloader->busy())
         return false;
-    const RateSnapshot* cached = m_cache.snapshot(source);
     feed->timer->stop();
     feed->due = {};
     feed->elapsed.start();
     feed->accepted = false;
-    return feed->downloader->fetch(feed->urls, cached ? cached->etag : QByteArray(),
-                                   cached ? cached->lastModified : QByteArray());
+    return fetch(*feed, feed->urls);
+}
+
+bool UpstreamFeed::fetch(Feed& feed, const QList<QUrl>& urls) {
+    // Asked conditionally, with what the cached data came with, so that unchanged data costs nothing.
+    const RateSnapshot* cached = m_cache.snapshot(feed.source->name());
+    return feed.downloader->fetch(urls, cached ? cached->etag : QByteArray(),
+                                  cached ? cached->lastModified : QByteArray());
 }
 
 void UpstreamFeed::finish(Feed& feed, Outcome outcome, const QString& detail, bool current) {

@@ -70,6 +70,7 @@ private:
     void take(Feed& feed, const Downloader::Result& result);
     void conclude(Feed& feed, const Downloader::Result& result, Outcome outcome, const QString& detail,
                   bool current);
+    bool fetch(Feed& feed, const QList<QUrl>& urls);
     void finish(Feed& feed, Outcome outcome, const QString& detail, bool current);
     void arm(Feed& feed, const QDateTime& due);
     void fire(Feed& feed);

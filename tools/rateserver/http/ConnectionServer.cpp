@@ -103,14 +103,13 @@ void ConnectionServer::incomingConnection(qintptr descriptor) {
     // Answers are small and may follow each other on one connection: Nagle's algorithm would hold
     // back an answer until the client acknowledges the previous one, which it may delay by 40 ms.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    m_connections.insert(socket, Connection{});
-    m_connections[socket].quiet.start();
+    m_connections[socket].start();
     auto* idle = new QTimer(socket);
     idle->setSingleShot(true);
     idle->setInterval(kIdleTimeout);
     const auto active = [this, socket, idle] {
         idle->start();
-        m_connections[socket].quiet.restart();
+        m_connections[socket].restart();
     };
     connect(socket, &QIODevice::readyRead, idle, active);
     connect(socket, &QIODevice::bytesWritten, idle, active);
@@ -135,9 +134,9 @@ bool ConnectionServer::closeLongestIdle() {
         const auto* guard = socket->findChild<RequestGuard*>();
         const bool idle =
             socket->bytesToWrite() == 0 && socket->bytesAvailable() == 0 && !(guard && guard->midRequest());
-        if (idle && it->quiet.elapsed() > longestQuiet) {
+        if (idle && it->elapsed() > longestQuiet) {
             longest = socket;
-            longestQuiet = it->quiet.elapsed();
+            longestQuiet = it->elapsed();
         }
     }
     if (!longest)

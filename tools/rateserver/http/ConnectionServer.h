@@ -50,9 +50,6 @@ private:
     bool closeLongestIdle();
     void pauseAfterAcceptError(int error);
 
-    struct Connection {
-        QElapsedTimer quiet; // since the last byte either way
-    };
     // Two descriptors held back for the moment the process runs out: released when accepting
     // fails, they leave room to close idle connections, log and check memory (a sanitizer needs a
     // pipe for that) before anything else is attempted, and are taken again afterwards.
@@ -68,7 +65,7 @@ private:
         int m_descriptors[2] = {-1, -1};
     };
     ReserveDescriptors m_reserve;
-    QHash<QTcpSocket*, Connection> m_connections;
+    QHash<QTcpSocket*, QElapsedTimer> m_connections; // each open one, quiet since its last byte either way
     int m_maxConnections;
     QSocketNotifier* m_notifier = nullptr;
     QTimer m_resume;

@@ -39,10 +39,8 @@ QByteArray reasonPhrase(int status) {
 
 } // namespace
 
-HttpFront::HttpFront(const RateRequestHandler& handler, ConnectionServer* listener, Clock clock,
-                     QObject* parent)
-    : QObject(parent), m_handler(handler),
-      m_clock(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTimeUtc(); })) {
+HttpFront::HttpFront(const RateRequestHandler& handler, ConnectionServer* listener, QObject* parent)
+    : QObject(parent), m_handler(handler) {
     // No routes: every request lands here, so that one place decides what is served and logs it.
     m_server.setMissingHandler([this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
         QElapsedTimer timer;
@@ -51,12 +49,13 @@ HttpFront::HttpFront(const RateRequestHandler& handler, ConnectionServer* listen
         // QHttpServer 6.4 ignores "Connection: close"; a client that asks for it may read to the end.
         const bool close = request.value(QByteArrayLiteral("Connection")).trimmed().toLower() == "close";
         QTcpSocket* socket = responder.socket();
-        const QByteArray response =
-            respond(method, request.url(), request.value(QByteArrayLiteral("If-None-Match")), close);
-        socket->write(response);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const RateReply reply =
+            m_handler.answer(method, request.url(), now, request.value(QByteArrayLiteral("If-None-Match")));
+        socket->write(serialized(reply, now, method == "HEAD", close));
         if (close)
             socket->disconnectFromHost();
-        const int status = response.mid(9, 3).toInt();
+        const int status = reply.status;
         const auto line = [&] {
             return QStringLiteral("%1 %2 %3 %4 ms")
                 .arg(QString::fromLatin1(method),
@@ -72,10 +71,7 @@ HttpFront::HttpFront(const RateRequestHandler& handler, ConnectionServer* listen
     m_server.bind(listener); // takes ownership
 }
 
-QByteArray HttpFront::respond(QByteArrayView method, const QUrl& url, QByteArrayView ifNoneMatch,
-                              bool close) {
-    const QDateTime now = m_clock();
-    const RateReply reply = m_handler.answer(method, url, now, ifNoneMatch);
+QByteArray HttpFront::serialized(const RateReply& reply, const QDateTime& now, bool head, bool close) {
     QByteArray out;
     out.reserve(512 + reply.body.size());
     out += "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reasonPhrase(reply.status) + "\r\n";
@@ -90,7 +86,7 @@ QByteArray HttpFront::respond(QByteArrayView method, const QUrl& url, QByteArray
     if (close)
         out += "Connection: close\r\n";
     out += "\r\n";
-    if (method != "HEAD")
+    if (!head)
         out += reply.body;
     return out;
 }

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QHttpServer>
 #include <QObject>
-#include <functional>
 
 class ConnectionServer;
 class QHttpServerRequest;
@@ -20,20 +19,15 @@ class QHttpServerResponder;
 class HttpFront final : public QObject {
     Q_OBJECT
 public:
-    using Clock = std::function<QDateTime()>;
-
     // Takes ownership of `listener`, which must already listen.
-    HttpFront(const RateRequestHandler& handler, ConnectionServer* listener, Clock clock = {},
-              QObject* parent = nullptr);
-
-    // The whole response to a request, as written on the wire.
-    QByteArray respond(QByteArrayView method, const QUrl& url, QByteArrayView ifNoneMatch, bool close);
+    HttpFront(const RateRequestHandler& handler, ConnectionServer* listener, QObject* parent = nullptr);
 
 private:
+    // The whole response as written on the wire; without the body for HEAD.
+    QByteArray serialized(const RateReply& reply, const QDateTime& now, bool head, bool close);
     QByteArray dateHeader(const QDateTime& now);
 
     const RateRequestHandler& m_handler;
-    Clock m_clock;
     QHttpServer m_server;
     qint64 m_dateSecond = -1;
     QByteArray m_date;
